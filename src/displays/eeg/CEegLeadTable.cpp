@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <vector>
 
 namespace {
@@ -18,24 +19,10 @@ constexpr const char* g_pszEnvFileCaption = "Env File";
 
 // FP1, FP2, F3, F4, C3, C4, P3, P4, O1, O2, F7, F8, T3, T4, T5, T6, each against the
 // ear electrode of its side.
-constexpr std::array<EegLeadRow, 16> g_aanBuiltInMontage = {{
-    {12, 74},
-    {13, 75},
-    {28, 74},
-    {29, 75},
-    {32, 74},
-    {33, 75},
-    {36, 74},
-    {37, 75},
-    {24, 74},
-    {25, 75},
-    {52, 74},
-    {53, 75},
-    {56, 74},
-    {57, 75},
-    {60, 74},
-    {61, 75},
-}};
+constexpr EegLeadRow g_aanBuiltInMontage[] = {
+    {12, 74}, {13, 75}, {28, 74}, {29, 75}, {32, 74}, {33, 75}, {36, 74}, {37, 75},
+    {24, 74}, {25, 75}, {52, 74}, {53, 75}, {56, 74}, {57, 75}, {60, 74}, {61, 75},
+};
 
 std::string BlockName(int nBlock) {
     char szName[16];
@@ -72,8 +59,8 @@ int CEegLeadTable::GetDerivationCount(int nBlock) const {
 
 EegLeadBlocks CEegLeadTable::BuiltInTable() {
     EegLeadBlocks anTable{};
-    anTable[0][0] = {static_cast<int>(g_aanBuiltInMontage.size()), 0};
-    std::copy(g_aanBuiltInMontage.begin(), g_aanBuiltInMontage.end(), anTable[0].begin() + 1);
+    anTable[0][0] = {static_cast<int>(std::size(g_aanBuiltInMontage)), 0};
+    std::copy(std::begin(g_aanBuiltInMontage), std::end(g_aanBuiltInMontage), anTable[0].begin() + 1);
     return anTable;
 }
 
