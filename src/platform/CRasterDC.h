@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/CDC.h"
+#include "platform/CTextDrawer.h"
+
+#include <QImage>
+
+#include <string>
+
+constexpr int g_nScreenLogPixels = 96;
+
+// The screen surface: draws pixel-exactly into a 32-bit image that the caller owns. Lines and
+// rectangles are rasterised here (see CLineRaster); text is drawn by Qt into the same image.
+class CRasterDC : public CDC {
+public:
+    // The image is converted to ARGB32 first when it has another format.
+    explicit CRasterDC(QImage& image, int nLogPixelsX = g_nScreenLogPixels);
+
+    // An opaque image of the given size filled with one colour.
+    static QImage CreateImage(CSize size, COLORREF crFill);
+
+    const QImage& GetImage() const { return m_image; }
+    bool SavePng(const std::string& strPath) const;
+
+    bool IsPrinting() const override { return false; }
+
+protected:
+    void DrawDeviceLine(CPoint ptFrom, CPoint ptTo) override;
+    void FillDeviceRect(const CRect& rect, COLORREF cr) override;
+    void DrawDeviceText(CPoint ptTopLeft, const std::string& strText) override;
+    CSize MeasureText(const std::string& strText) const override;
+    int GetLogPixelsX() const override { return m_nLogPixelsX; }
+
+private:
+    CRect GetBounds() const { return {0, 0, m_image.width(), m_image.height()}; }
+    // Paints a rectangle already inside the image, copying the colour or inverting.
+    void PaintInside(const CRect& rect, COLORREF cr);
+
+    QImage& m_image;
+    int m_nLogPixelsX;
+    mutable CTextDrawer m_text;
+};
