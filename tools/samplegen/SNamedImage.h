@@ -1,0 +1,10 @@
+#pragma once
+
+#include "CMferWriter.h"
+
+#include <string>
+
+struct SNamedImage {
+    std::string szFileName;
+    CMferWriter image;
+};
