@@ -7,9 +7,7 @@ bool CCommandLine::Parse(const std::vector<std::string>& args, const std::set<st
                          const std::set<std::string>& valueOptions, std::string& strError) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
-            m_positional.push_back(arg);
-        } else if (switches.count(arg)) {
+        if (switches.count(arg)) {
             m_values[arg] = "";
         } else if (valueOptions.count(arg)) {
             if (i + 1 >= args.size()) {
@@ -17,9 +15,11 @@ bool CCommandLine::Parse(const std::vector<std::string>& args, const std::set<st
                 return false;
             }
             m_values[arg] = args[++i];
-        } else {
+        } else if (arg.size() > 1 && arg[0] == '-') {
             strError = "unknown option " + arg;
             return false;
+        } else {
+            m_positional.push_back(arg);
         }
     }
     return true;

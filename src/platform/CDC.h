@@ -108,6 +108,13 @@ public:
     CPoint SetWindowOrg(CPoint pt) { return std::exchange(m_ptWindowOrg, pt); }
     CPoint GetWindowOrg() const { return m_ptWindowOrg; }
 
+    // The logical rectangle the device shows: what lies outside it is never seen, so a display may
+    // leave it undrawn.
+    CRect GetClipBox() const {
+        const CSize size = GetDeviceSize();
+        return {m_ptWindowOrg.x, m_ptWindowOrg.y, m_ptWindowOrg.x + size.cx, m_ptWindowOrg.y + size.cy};
+    }
+
     // LOGPIXELSX; any other index gives 0.
     int GetDeviceCaps(int nIndex) const { return nIndex == LOGPIXELSX ? GetLogPixelsX() : 0; }
     virtual bool IsPrinting() const = 0;
@@ -120,6 +127,7 @@ protected:
     virtual void DrawDeviceText(CPoint ptTopLeft, const std::string& strText) = 0;
     virtual CSize MeasureText(const std::string& strText) const = 0;
     virtual int GetLogPixelsX() const = 0;
+    virtual CSize GetDeviceSize() const = 0;
 
 private:
     template <class T> static T Exchange(T& current, const T& selected) {

@@ -58,3 +58,8 @@ CSize CPrinterDC::MeasureText(const std::string& strText) const {
 int CPrinterDC::GetLogPixelsX() const {
     return m_painter.device()->logicalDpiX();
 }
+
+CSize CPrinterDC::GetDeviceSize() const {
+    const QPaintDevice* pDevice = m_painter.device();
+    return {pDevice->width(), pDevice->height()};
+}

@@ -22,6 +22,7 @@ protected:
     void DrawDeviceText(CPoint ptTopLeft, const std::string& strText) override;
     CSize MeasureText(const std::string& strText) const override;
     int GetLogPixelsX() const override;
+    CSize GetDeviceSize() const override;
 
 private:
     void ApplyRasterOp();

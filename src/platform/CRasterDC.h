@@ -30,6 +30,7 @@ protected:
     void DrawDeviceText(CPoint ptTopLeft, const std::string& strText) override;
     CSize MeasureText(const std::string& strText) const override;
     int GetLogPixelsX() const override { return m_nLogPixelsX; }
+    CSize GetDeviceSize() const override { return {m_image.width(), m_image.height()}; }
 
 private:
     CRect GetBounds() const { return {0, 0, m_image.width(), m_image.height()}; }
