@@ -7,7 +7,7 @@ namespace {
 class CliSamplesTest : public CliTest {};
 
 struct SamplesCase {
-    const char* pszName;
+    const char* m_pszName;
     std::function<void(CMferWriter&)> build;
     std::vector<std::string> options;
     std::string expected;
@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     {"--channel", "0,1"},
                     "index,ch0,ch1\n0,1,10\n1,2,\n"}),
-    [](const testing::TestParamInfo<SamplesCase>& param) { return param.param.pszName; });
+    TestCaseName());
 
 TEST_F(CliSamplesTest, RefusesChannelsAndFramesThatDoNotExist) {
     const std::string path = Write("f.mwf", CMferWriter().Channels(2).Waveform16({1, 2}));

@@ -1,5 +1,7 @@
 #include "MferTestHelpers.h"
 
+#include "TestCaseName.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -139,7 +141,7 @@ TEST(FileDecodeTest, EmptyImageHasNoFrames) {
 }
 
 struct ClosingCase {
-    const char* pszName;
+    const char* m_pszName;
     std::vector<uint8_t> tail;
     int nResult;
     int nFrames;
@@ -162,9 +164,7 @@ INSTANTIATE_TEST_SUITE_P(Tails, ClosingBytesTest,
                                          ClosingCase{"EndMark", {0xFF, 0x01, 0x00}, 1, 1},
                                          ClosingCase{"ZeroLengthItem", {0x80, 0x00, 0x00}, 0, 2},
                                          ClosingCase{"EndMarkThenMore", {0xFF, 0x01, 0x00, 0x00}, 0, 2}),
-                         [](const testing::TestParamInfo<ClosingCase>& param) {
-                             return param.param.pszName;
-                         });
+                         TestCaseName());
 
 TEST(FileDecodeTest, LoneClosingByteIsNotARecording) {
     int nResult = -1;

@@ -1,5 +1,7 @@
 #include "mfer/CMferTagReader.h"
 
+#include "TestCaseName.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -7,7 +9,7 @@
 namespace {
 
 struct ReadTagCase {
-    const char* pszName;
+    const char* m_pszName;
     std::vector<uint8_t> bytes;
     int nResult;
     uint8_t byTag;
@@ -51,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadTagCase{"ValuePastEndIsMalformed", {0x16, 0x05, 0x41, 0x42}, 0, 0, 0, 0, 0},
                     ReadTagCase{"LengthBytesPastEndAreMalformed", {0x1E, 0x84, 0x00, 0x01}, 0, 0, 0, 0, 0},
                     ReadTagCase{"LoneTagByteIsMalformed", {0x08}, 0, 0, 0, 0, 0}),
-    [](const testing::TestParamInfo<ReadTagCase>& param) { return param.param.pszName; });
+    TestCaseName());
 
 TEST(DecodeBytesTest, FollowsByteOrder) {
     const uint8_t bytes[] = {0x01, 0x02, 0x03, 0x04, 0x05};

@@ -1,5 +1,7 @@
 #include "mfer/CMferChannel.h"
 
+#include "TestCaseName.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -7,7 +9,7 @@
 namespace {
 
 struct BlockCase {
-    const char* pszName;
+    const char* m_pszName;
     std::vector<uint8_t> bytes;
     int nResult;
     int nCount;
@@ -48,6 +50,6 @@ INSTANTIATE_TEST_SUITE_P(
         // Items that step over the stated length go on as if none were stated.
         BlockCase{"OverstepIgnoresStatedLength", {0x3F, 0x01, 0x02, 0x09, 0x01, 0x05, 0x00, 0x00}, 0, 8, 5},
         BlockCase{"HeaderPastEndConsumesNothing", {0x3F, 0x01}, -1, 0, 0}),
-    [](const testing::TestParamInfo<BlockCase>& param) { return param.param.pszName; });
+    TestCaseName());
 
 } // namespace

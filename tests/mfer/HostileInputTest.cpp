@@ -1,5 +1,7 @@
 #include "MferTestHelpers.h"
 
+#include "TestCaseName.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -93,7 +95,7 @@ TEST(HostileInputTest, ChannelBlocksStatedBeforeTheirCountApply) {
 }
 
 struct CountCase {
-    const char* pszName;
+    const char* m_pszName;
     uint32_t nBlockLength;
     uint32_t nSequences;
     Samples expected;
@@ -117,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(Counts, HugeCountTest,
                                          CountCase{"HugeBlockLength", 0x7FFFFFFF, 1, {}},
                                          CountCase{"NegativeBlockLength", 0xFFFFFFFF, 1, {}},
                                          CountCase{"BlocksLongerThanTheData", 3, 0, {1, 2, 3}}),
-                         [](const testing::TestParamInfo<CountCase>& param) { return param.param.pszName; });
+                         TestCaseName());
 
 TEST(HostileInputTest, ExtraBlocksOfAShorterChannelAreNotStored) {
     CMferWriter w;
