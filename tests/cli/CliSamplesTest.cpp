@@ -1,5 +1,6 @@
 #include "CliTestFixture.h"
 
+#include "TestCaseName.h"
 #include "cli/CSamplesCommand.h"
 
 namespace {
