@@ -1,5 +1,7 @@
 // Decoding speed on long recordings: a 24-hour two-channel Holter at 250 Hz and a one-hour
 // 12-lead ECG at 1 kHz, both 16-bit with block length 1 (about 86 MB each).
+#include "app/CZelvoDoc.h"
+#include "app/CZelvoDoc.h"
 #include "mfer/CMferFile.h"
 
 #include "CMferWriter.h"
@@ -7,6 +9,10 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <filesystem>
+#include <string>
+#include <filesystem>
+#include <string>
 #include <vector>
 
 namespace {
@@ -52,15 +58,33 @@ void LoadAndDecode(benchmark::State& state, const std::vector<uint8_t>& image) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(image.size()));
 }
 
-void BM_DecodeHolter24h(benchmark::State& state) {
-    LoadAndDecode(state, Holter24h());
-}
-void BM_DecodeEcg12OneHour(benchmark::State& state) {
-    LoadAndDecode(state, Ecg12OneHour());
+void BM_DecodeHolter24h(benchmark::State& state) { LoadAndDecode(state, Holter24h()); }
+void BM_DecodeEcg12OneHour(benchmark::State& state) { LoadAndDecode(state, Ecg12OneHour()); }
+
+// The whole open a user waits for: reading the file from disk and decoding it.
+void BM_OpenHolter24hFromDisk(benchmark::State& state) {
+    const std::string path = (std::filesystem::temp_directory_path() / "zelvo-bench-holter-24h.mwf").string();
+    CMferWriter().Raw(Holter24h()).WriteFile(path);
+    for (auto _ : state) {
+        CZelvoDoc doc;
+        if (doc.OnOpenDocument(path) != 1)
+            state.SkipWithError("open failed");
+    }
+    std::filesystem::remove(path);
 }
 
 } // namespace
 
 BENCHMARK(BM_DecodeHolter24h)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DecodeEcg12OneHour)->Unit(benchmark::kMillisecond);
-BENCHMARK_MAIN();
+BENCHMARK(BM_OpenHolter24hFromDisk)->Unit(benchmark::kMillisecond);
+
+// `--write-holter-24h FILE` writes the 24-hour recording for measuring the command-line tool.
+int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--write-holter-24h")
+        return CMferWriter().Raw(Holter24h()).WriteFile(argv[2]) ? 0 : 1;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
