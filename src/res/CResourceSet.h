@@ -22,4 +22,6 @@ public:
     const AcceleratorTable* FindAccelerators(int nId) const;
     const ToolBarResource* FindToolBar(int nId) const;
     const DialogTemplate* FindDialog(int nId) const;
+
+    bool operator==(const CResourceSet&) const = default;
 };

@@ -15,12 +15,16 @@ struct MenuItem {
     int nId = 0;
     std::string strText;
     std::vector<MenuItem> items; // the entries of a popup
+
+    bool operator==(const MenuItem&) const = default;
 };
 
 // A menu bar: its top-level entries are popups.
 struct MenuResource {
     int nId = 0;
     std::vector<MenuItem> items;
+
+    bool operator==(const MenuResource&) const = default;
 };
 
 // A key that runs a command. The key is written in portable text ("Ctrl+N", "Alt+1", "Esc"),
@@ -28,11 +32,15 @@ struct MenuResource {
 struct Accelerator {
     std::string strKeys;
     int nCmd = 0;
+
+    bool operator==(const Accelerator&) const = default;
 };
 
 struct AcceleratorTable {
     int nId = 0;
     std::vector<Accelerator> entries;
+
+    bool operator==(const AcceleratorTable&) const = default;
 };
 
 // The command ids of a toolbar's buttons in order; ID_SEPARATOR (0) is a gap.
@@ -41,6 +49,8 @@ struct ToolBarResource {
     int cxButton = 16;
     int cyButton = 15;
     std::vector<int> anButtons;
+
+    bool operator==(const ToolBarResource&) const = default;
 };
 
 enum class EControlClass { PushButton, Static, Edit, ComboBox, GroupBox, Icon };
@@ -71,6 +81,8 @@ struct DialogControl {
     int cy = 0;
     std::vector<std::string> astrItems; // initial list items of a combo box, in order
     int nImageId = 0;                   // the icon resource of an Icon control
+
+    bool operator==(const DialogControl&) const = default;
 };
 
 // Dialog style bits.
@@ -92,6 +104,7 @@ struct DialogTemplate {
     int nMenu = 0; // menu resource of the dialog's own menu bar, 0 for none
     std::vector<DialogControl> controls;
 
+    bool operator==(const DialogTemplate&) const = default;
     const DialogControl* FindControl(int nControlId) const {
         for (const DialogControl& control : controls) {
             if (control.nId == nControlId) {
