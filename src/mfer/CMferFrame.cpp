@@ -28,8 +28,7 @@ CMferFrame::CMferFrame(const MferAttributes& inherited, const uint8_t* pLimit)
     : CMferTagReader(pLimit), m_attr(inherited) {
     for (int i = 0; i < MFER_MAX_CHANNELS && i < m_attr.m_nChannels; ++i)
         m_apChannels[i] = std::make_unique<CMferChannel>(m_attr, pLimit);
-    m_pEvents.reset(static_cast<MferEvent*>(std::calloc(MFER_EVENT_POOL_RECORDS, sizeof(MferEvent))));
-    SetEventPool(m_pEvents.get(), m_pEvents ? MFER_EVENT_POOL_RECORDS : 0);
+    SetEventPool(m_events.GetRecords(), m_events.GetCount());
     m_attr.m_pFirstEvent = nullptr;
     m_attr.m_pLastEvent = nullptr;
 }

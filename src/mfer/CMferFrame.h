@@ -1,12 +1,12 @@
 #pragma once
 
 #include "mfer/CMferChannel.h"
+#include "mfer/CMferEventPool.h"
 #include "mfer/CMferTagReader.h"
 #include "mfer/MferAttributes.h"
 
 #include <array>
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
 
 // Why an image could not be decoded; the file object turns it into a message with the offset.
@@ -39,10 +39,6 @@ public:
     const uint8_t* GetFailedItem() const { return m_pFailedItem; }
 
 private:
-    struct FreeDeleter {
-        void operator()(void* p) const { std::free(p); }
-    };
-
     int Fail(const uint8_t* p, MferDecodeFailure failure);
     bool ChannelCountInLimits() const;
     void CreateMissingChannels();
@@ -55,8 +51,7 @@ private:
     MferAttributes m_attr;
     int32_t m_nBytes = 0;
     std::array<std::unique_ptr<CMferChannel>, MFER_MAX_CHANNELS> m_apChannels;
-    // One zero-filled allocation: records no event touches are never committed to memory.
-    std::unique_ptr<MferEvent, FreeDeleter> m_pEvents;
+    CMferEventPool m_events{MFER_EVENT_POOL_RECORDS};
     MferDecodeFailure m_failure = MferDecodeFailure::None;
     const uint8_t* m_pFailedItem = nullptr;
 };
