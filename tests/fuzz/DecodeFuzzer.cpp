@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize) {
         const MferAttributes* pFrame = file.GetFrameAttributes(f);
         for (const MferEvent* pEvent = pFrame->m_pFirstEvent; pEvent; pEvent = pEvent->pNext)
             nSum = nSum + pEvent->wCode;
-        for (int c = 0; c < pFrame->m_nChannels; ++c) {
+        for (int c = 0; c < pFrame->m_nChannels && c < MFER_MAX_CHANNELS; ++c) {
             const MferAttributes* pChannel = file.GetFrameChannelAttributes(f, c);
             const int16_t* pSamples = file.GetFrameSamples(f, 0, static_cast<int16_t>(c));
             if (!pChannel || !pSamples)
