@@ -36,6 +36,8 @@ public:
     // Removes the inverted cross-hair or caliper from the window, if one is shown.
     void EraseCursor();
     int ResetMeasure();
+    // The text of the measurement label last shown.
+    const std::string& GetMeasureText() const { return m_strMeasure; }
 
 private:
     // A cell's trace pens: the flat parts in the trace colour, steep parts in three greys.
