@@ -18,6 +18,7 @@ enum : unsigned {
     IDS_COLOR_CHOOSER_TITLE = 114,
     AFX_IDS_APP_TITLE = 57344,
     AFX_IDS_IDLEMESSAGE = 57345,
+    AFX_IDP_PARSE_STRING_SIZE = 61716, // "%1" takes the limit
 };
 
 // Resources shared by one id: the document template string (string IDR_MAINFRAME, fields

@@ -23,6 +23,7 @@ const LanguageTexts& ChineseTexts() {
             {IDR_MAINFRAME, "Zelvo\n\nZelvo\nZelvo 文件 (*.mwf)\n.mwf\nZelvo.Document\nZelvo Document"},
             {AFX_IDS_APP_TITLE, "Zelvo"},
             {AFX_IDS_IDLEMESSAGE, "就绪"},
+            {AFX_IDP_PARSE_STRING_SIZE, "请输入不超过 %1 个字符。"},
             {ID_FILE_NEW, "新建文件\n新建"},
             {ID_FILE_OPEN, "打开现有文件\n打开"},
             {ID_FILE_CLOSE, "关闭当前文件\n关闭"},

@@ -24,6 +24,7 @@ const LanguageTexts& EnglishTexts() {
             {IDR_MAINFRAME, "Zelvo\n\nZelvo\nZelvo Files (*.mwf)\n.mwf\nZelvo.Document\nZelvo Document"},
             {AFX_IDS_APP_TITLE, "Zelvo"},
             {AFX_IDS_IDLEMESSAGE, "Ready"},
+            {AFX_IDP_PARSE_STRING_SIZE, "Enter no more than %1 characters."},
             {ID_FILE_NEW, "Create a new document\nNew"},
             {ID_FILE_OPEN, "Open an existing document\nOpen"},
             {ID_FILE_CLOSE, "Close the active document\nClose"},

@@ -24,6 +24,7 @@ const LanguageTexts& JapaneseTexts() {
             {IDR_MAINFRAME, "Zelvo\n\nZelvo\nZelvo ﾌｧｲﾙ (*.mwf)\n.mwf\nZelvo.Document\nZelvo Document"},
             {AFX_IDS_APP_TITLE, "Zelvo"},
             {AFX_IDS_IDLEMESSAGE, "ﾚﾃﾞｨ"},
+            {AFX_IDP_PARSE_STRING_SIZE, "%1 文字以内で入力してください。"},
             {ID_FILE_NEW, "新規にﾌｧｲﾙを作成\n新規ﾌｧｲﾙ"},
             {ID_FILE_OPEN, "既存のﾌｧｲﾙを開く\n開く"},
             {ID_FILE_CLOSE, "作業中のﾌｧｲﾙを閉じる\n閉じる"},
