@@ -1,7 +1,6 @@
 #include "mfer/CMferChannel.h"
 
 #include <algorithm>
-#include <new>
 
 namespace {
 
@@ -25,7 +24,7 @@ CMferChannel::CMferChannel(const MferAttributes& attr, const uint8_t* pLimit)
 
 const int16_t* CMferChannel::GetSamplesIfLead(int16_t lead) const {
     // Compared as numbers: a negative key never matches a lead code of 32768 or above.
-    return static_cast<int>(m_attr.m_wLeadCode) == static_cast<int>(lead) ? m_pSamples.get() : nullptr;
+    return static_cast<int>(m_attr.m_wLeadCode) == static_cast<int>(lead) ? m_samples.As<int16_t>() : nullptr;
 }
 
 int CMferChannel::ParseAttributeBlock(const uint8_t* p, int& nCount) {
@@ -84,8 +83,8 @@ void CMferChannel::CreateSampleArray(int nDefaultSequences, uint32_t nDataBytes)
     const int64_t nSamples = m_attr.m_nSequences * nBlockLength;
     if (nSamples == 0)
         return;
-    m_pSamples.reset(new (std::nothrow) int16_t[static_cast<size_t>(nSamples)]());
-    m_nCapacity = m_pSamples ? static_cast<int32_t>(nSamples) : 0;
+    m_samples = CZeroedBlock(static_cast<size_t>(nSamples) * sizeof(int16_t));
+    m_nCapacity = m_samples.Get() ? static_cast<int32_t>(nSamples) : 0;
 }
 
 int CMferChannel::DecodeBlock(const uint8_t* d, const uint8_t* pDataEnd, int nDefaultSequences) {
@@ -118,7 +117,7 @@ void CMferChannel::StoreBlock(const uint8_t* d, int32_t nBlockLength) {
 }
 
 int16_t* CMferChannel::TakeSamples(int32_t nCount) {
-    int16_t* pOut = m_pSamples.get() + m_nWritten;
+    int16_t* pOut = m_samples.As<int16_t>() + m_nWritten;
     m_nWritten += nCount;
     return pOut;
 }

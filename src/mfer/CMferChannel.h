@@ -1,10 +1,10 @@
 #pragma once
 
 #include "mfer/CMferTagReader.h"
+#include "mfer/CZeroedBlock.h"
 #include "mfer/MferAttributes.h"
 
 #include <cstdint>
-#include <memory>
 
 // One channel of a frame: its own attribute set and the array of its decoded 16-bit samples.
 class CMferChannel : public CMferTagReader {
@@ -19,7 +19,7 @@ public:
 
     MferAttributes* GetAttributes() { return &m_attr; }
     const MferAttributes* GetAttributes() const { return &m_attr; }
-    const int16_t* GetSamples() const { return m_pSamples.get(); }
+    const int16_t* GetSamples() const { return m_samples.As<int16_t>(); }
     const int16_t* GetSamplesIfLead(int16_t lead) const;
     static int GetChannelNumber(const uint8_t* p) { return static_cast<int8_t>(p[1]); }
 
@@ -33,7 +33,7 @@ private:
 
     MferAttributes m_attr;
     int32_t m_nWritten = 0;
-    std::unique_ptr<int16_t[]> m_pSamples;
+    CZeroedBlock m_samples;
     int16_t m_nRunning = 0;
     int32_t m_nCapacity = 0;
     bool m_bArrayCreated = false;

@@ -21,7 +21,8 @@ CMferFile::~CMferFile() = default;
 void CMferFile::FreeFrames() {
     for (auto& pFrame : m_apFrames)
         pFrame.reset();
-    m_pImage.reset();
+    m_image = CZeroedBlock();
+    m_pImage = nullptr;
 }
 
 int CMferFile::Load(const uint8_t* pBytes, uint32_t nSize) {
@@ -32,10 +33,15 @@ int CMferFile::Load(const uint8_t* pBytes, uint32_t nSize) {
     m_nFailureOffset = 0;
     m_rootAttr.SetDefaults();
     m_nImageSize = nSize;
-    m_pImage = std::make_unique_for_overwrite<uint8_t[]>(static_cast<size_t>(nSize) + sizeof(END_MARK));
+    m_image = CZeroedBlock(static_cast<size_t>(nSize) + sizeof(END_MARK));
+    m_pImage = m_image.As<uint8_t>();
+    if (m_pImage == nullptr) {
+        m_nImageSize = 0;
+        return 1;
+    }
     if (nSize > 0)
-        std::memcpy(m_pImage.get(), pBytes, nSize);
-    std::memcpy(m_pImage.get() + nSize, END_MARK, sizeof(END_MARK));
+        std::memcpy(m_pImage, pBytes, nSize);
+    std::memcpy(m_pImage + nSize, END_MARK, sizeof(END_MARK));
     return 1;
 }
 
@@ -43,7 +49,7 @@ bool CMferFile::OnlyClosingBytesRemain() const {
     // Device files close with MFER's end-of-contents byte, sometimes followed by 00, or with
     // an explicit end mark; after a complete frame these end the recording.
     static constexpr uint8_t END_OF_CONTENTS[] = {0x80, 0x00};
-    const uint8_t* p = m_pImage.get() + m_nPosition;
+    const uint8_t* p = m_pImage + m_nPosition;
     const uint32_t nRemaining = m_nImageSize - m_nPosition;
     return m_nFrames > 0 &&
            (EndsWith(p, nRemaining, END_OF_CONTENTS, 1) || EndsWith(p, nRemaining, END_OF_CONTENTS, 2) ||
@@ -57,7 +63,9 @@ int CMferFile::FailAt(uint32_t nOffset, MferDecodeFailure failure) {
 }
 
 int CMferFile::Decode() {
-    const uint8_t* pLimit = m_pImage.get() + m_nImageSize + sizeof(END_MARK);
+    if (m_pImage == nullptr)
+        return FailAt(0, MferDecodeFailure::OutOfMemory);
+    const uint8_t* pLimit = m_pImage + m_nImageSize + sizeof(END_MARK);
     while (m_nPosition < m_nImageSize) {
         if (OnlyClosingBytesRemain())
             break;
@@ -65,12 +73,11 @@ int CMferFile::Decode() {
             return FailAt(m_nPosition, MferDecodeFailure::TooManyFrames);
         auto& pFrame = m_apFrames[m_nFrames];
         pFrame = std::make_unique<CMferFrame>(m_rootAttr, pLimit);
-        const int r = pFrame->Parse(m_pImage.get() + m_nPosition);
+        const int r = pFrame->Parse(m_pImage + m_nPosition);
         pFrame->CopyAttributesTo(m_rootAttr);
         ++m_nFrames;
         if (r == 0)
-            return FailAt(static_cast<uint32_t>(pFrame->GetFailedItem() - m_pImage.get()),
-                          pFrame->GetFailure());
+            return FailAt(static_cast<uint32_t>(pFrame->GetFailedItem() - m_pImage), pFrame->GetFailure());
         m_nPosition += static_cast<uint32_t>(r);
     }
     return 1;
@@ -84,6 +91,8 @@ std::string CMferFile::GetFailureReason() const {
         return "end mark where a frame should begin";
     case MferDecodeFailure::ChannelCount:
         return "channel count outside 0 to 128";
+    case MferDecodeFailure::OutOfMemory:
+        return "not enough memory for the recording";
     case MferDecodeFailure::TooManyFrames:
         return "more than 128 frames";
     case MferDecodeFailure::None:

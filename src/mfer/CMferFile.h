@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mfer/CMferFrame.h"
+#include "mfer/CZeroedBlock.h"
 #include "mfer/MferAttributes.h"
 
 #include <array>
@@ -42,7 +43,8 @@ private:
     int FailAt(uint32_t nOffset, MferDecodeFailure failure);
 
     uint32_t m_nImageSize = 0;
-    std::unique_ptr<uint8_t[]> m_pImage;
+    CZeroedBlock m_image;
+    uint8_t* m_pImage = nullptr;
     uint32_t m_nPosition = 0;
     MferAttributes m_rootAttr{};
     int32_t m_nFrames = 0;

@@ -10,15 +10,28 @@ template <bool bBigEndian> int16_t LoadWord(const uint8_t* p) {
     return static_cast<int16_t>(bBigEndian ? (p[0] << 8) | p[1] : p[0] | (p[1] << 8));
 }
 
-// Copies whole rounds of 16-bit blocks into the channels' arrays: one round holds one block of
-// every channel, in channel order.
+struct BlockTarget {
+    int16_t* pOut;
+    int32_t nBlockLength;
+};
+
+// Copies whole rounds of 16-bit blocks into the channels' arrays in one pass over the data: one
+// round holds one block of every channel, in channel order.
 template <bool bBigEndian>
-void CopyRounds(const uint8_t* d, int64_t nRounds, int64_t nRoundBytes, int64_t nOffset, int32_t nBlockLength,
-                int16_t* pOut) {
+void CopyRounds(const uint8_t* d, int64_t nRounds, BlockTarget* pTargets, int nChannels,
+                bool bSingleSamples) {
+    if (bSingleSamples) {
+        for (int64_t r = 0; r < nRounds; ++r, d += 2 * nChannels)
+            for (int c = 0; c < nChannels; ++c)
+                pTargets[c].pOut[r] = LoadWord<bBigEndian>(d + 2 * c);
+        return;
+    }
     for (int64_t r = 0; r < nRounds; ++r) {
-        const uint8_t* pBlock = d + r * nRoundBytes + nOffset;
-        for (int32_t i = 0; i < nBlockLength; ++i)
-            *pOut++ = LoadWord<bBigEndian>(pBlock + 2 * i);
+        for (int c = 0; c < nChannels; ++c) {
+            BlockTarget& target = pTargets[c];
+            for (int32_t i = 0; i < target.nBlockLength; ++i, d += 2)
+                *target.pOut++ = LoadWord<bBigEndian>(d);
+        }
     }
 }
 
@@ -28,7 +41,7 @@ CMferFrame::CMferFrame(const MferAttributes& inherited, const uint8_t* pLimit)
     : CMferTagReader(pLimit), m_attr(inherited) {
     for (int i = 0; i < MFER_MAX_CHANNELS && i < m_attr.m_nChannels; ++i)
         m_apChannels[i] = std::make_unique<CMferChannel>(m_attr, pLimit);
-    SetEventPool(m_events.GetRecords(), m_events.GetCount());
+    SetEventPool(m_eventPool.As<MferEvent>(), m_eventPool.Get() ? MFER_EVENT_POOL_RECORDS : 0);
     m_attr.m_pFirstEvent = nullptr;
     m_attr.m_pLastEvent = nullptr;
 }
@@ -160,16 +173,18 @@ int64_t CMferFrame::DecodeUniformRounds(const uint8_t*& d, const uint8_t* pDataE
     nRounds = std::min<int64_t>(nRounds, (pDataEnd - d) / nRoundBytes);
     if (nRounds <= 0)
         return 0;
-    int64_t nOffset = 0;
+    std::array<BlockTarget, MFER_MAX_CHANNELS> targets;
+    bool bSingleSamples = true;
     for (int c = 0; c < nChannels; ++c) {
         const int32_t nBlockLength = m_apChannels[c]->GetAttributes()->m_nBlockLength;
-        int16_t* pOut = m_apChannels[c]->TakeSamples(static_cast<int32_t>(nRounds * nBlockLength));
-        if (nByteOrder == 0)
-            CopyRounds<true>(d, nRounds, nRoundBytes, nOffset, nBlockLength, pOut);
-        else
-            CopyRounds<false>(d, nRounds, nRoundBytes, nOffset, nBlockLength, pOut);
-        nOffset += 2 * static_cast<int64_t>(nBlockLength);
+        targets[c] = {m_apChannels[c]->TakeSamples(static_cast<int32_t>(nRounds * nBlockLength)),
+                      nBlockLength};
+        bSingleSamples = bSingleSamples && nBlockLength == 1;
     }
+    if (nByteOrder == 0)
+        CopyRounds<true>(d, nRounds, targets.data(), nChannels, bSingleSamples);
+    else
+        CopyRounds<false>(d, nRounds, targets.data(), nChannels, bSingleSamples);
     d += nRounds * nRoundBytes;
     return nRounds;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "mfer/CMferChannel.h"
-#include "mfer/CMferEventPool.h"
 #include "mfer/CMferTagReader.h"
+#include "mfer/CZeroedBlock.h"
 #include "mfer/MferAttributes.h"
 
 #include <array>
@@ -16,6 +16,7 @@ enum class MferDecodeFailure {
     EmptyFrame,    // an end mark where a frame should begin
     ChannelCount,  // a channel count outside 0 to MFER_MAX_CHANNELS
     TooManyFrames, // more frames than MFER_MAX_FRAMES
+    OutOfMemory,   // no room for the file's image
 };
 
 constexpr int MFER_MAX_CHANNELS = 128;
@@ -51,7 +52,8 @@ private:
     MferAttributes m_attr;
     int32_t m_nBytes = 0;
     std::array<std::unique_ptr<CMferChannel>, MFER_MAX_CHANNELS> m_apChannels;
-    CMferEventPool m_events{MFER_EVENT_POOL_RECORDS};
+    // Reserved before decoding so an event costs no allocation; untouched records take no memory.
+    CZeroedBlock m_eventPool{MFER_EVENT_POOL_RECORDS * sizeof(MferEvent)};
     MferDecodeFailure m_failure = MferDecodeFailure::None;
     const uint8_t* m_pFailedItem = nullptr;
 };
