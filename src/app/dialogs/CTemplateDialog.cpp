@@ -113,7 +113,12 @@ QRect CTemplateDialog::DialogUnitsToPixels(const QFont& font, int x, int y, int 
 
 void CTemplateDialog::CreateControl(const DialogControl& control) {
     QWidget* pWidget = CreateWidget(control);
-    pWidget->setGeometry(DialogUnitsToPixels(font(), control.x, control.y, control.cx, control.cy));
+    QRect rcControl = DialogUnitsToPixels(font(), control.x, control.y, control.cx, control.cy);
+    // A combo box's template height includes its dropped-down list; closed, it is one line high.
+    if (control.eClass == EControlClass::ComboBox) {
+        rcControl.setHeight(pWidget->sizeHint().height());
+    }
+    pWidget->setGeometry(rcControl);
     pWidget->setEnabled(!(control.nStyle & CTL_DISABLED));
     if (control.nId != IDC_STATIC) {
         m_controls[control.nId] = pWidget;
