@@ -18,7 +18,7 @@ constexpr const char* USAGE =
     "usage: zelvo-cli render FILE -o OUT.png|OUT.pdf [--client WxH] [--scroll X,Y] [--layout N]\n"
     "       [--sensitivity 1|2|4] [--time-scale N] [--smooth] [--filter] [--universal] [--ecg-view]\n"
     "       [--mouse-mode 1|2|3] [--full] [--mouse \"down:X,Y move:X,Y up:X,Y right:X,Y\"] [--repeat N]\n"
-    "       [--print DIR --dpi N [--page WxH]]\n";
+    "       [--print DIR --dpi N [--page WxH]] [--detail-out DETAIL.png] [--detail-mouse \"EVENTS\"]\n";
 
 int Fail(int nStatus, const std::string& strMessage) {
     std::cerr << "zelvo-cli: " << strMessage << '\n';
@@ -62,6 +62,8 @@ int CRenderCommand::Run(const std::vector<std::string>& args) {
     session.PaintFirst();
     if (!options.strMouse.empty() && !session.SendMouse(options.strMouse, strError))
         return Fail(CLI_EXIT_USAGE, strError);
+    if (!session.GetDetailError().empty())
+        return Fail(CLI_EXIT_USAGE, session.GetDetailError());
 
     int nPages = 0;
     if (options.IsPdfOutput()) {

@@ -23,7 +23,8 @@ bool CRenderOptions::Parse(const std::vector<std::string>& args, std::string& st
     const std::set<std::string> switches = {"--smooth", "--filter", "--universal", "--ecg-view", "--full"};
     const std::set<std::string> values = {
         "-o",           "--client", "--scroll", "--layout", "--sensitivity", "--time-scale",
-        "--mouse-mode", "--mouse",  "--repeat", "--print",  "--dpi",         "--page"};
+        "--mouse-mode", "--mouse",  "--repeat", "--print",  "--dpi",         "--page",
+        "--detail-out", "--detail-mouse"};
     if (!line.Parse(args, switches, values, strError))
         return false;
     if (line.Positional().size() != 1 || (!line.Has("-o") && !line.Has("--print"))) {
@@ -38,6 +39,8 @@ bool CRenderOptions::Parse(const std::vector<std::string>& args, std::string& st
     bEcgView = line.Has("--ecg-view");
     bFull = line.Has("--full");
     strMouse = line.Value("--mouse").value_or("");
+    strDetailOutput = line.Value("--detail-out").value_or("");
+    strDetailMouse = line.Value("--detail-mouse").value_or("");
     strPrintFolder = line.Value("--print").value_or("");
 
     if (const auto client = line.Value("--client")) {

@@ -23,6 +23,8 @@ struct CRenderOptions {
     bool bEcgView = false;
     bool bFull = false;
     std::string strMouse;
+    std::string strDetailOutput;
+    std::string strDetailMouse;
     int nRepeat = 0;
     std::string strPrintFolder;
     int nDpi = 600;

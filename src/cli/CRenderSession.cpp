@@ -3,6 +3,9 @@
 #include "cli/CCliDocument.h"
 #include "cli/CCommandLine.h"
 #include "cli/CJsonWriter.h"
+#include "displays/longterm/CDetailEventScript.h"
+#include "displays/longterm/CDetailWaveWnd.h"
+#include "displays/longterm/CHeadlessDetailWindow.h"
 #include "platform/CImagePrintPages.h"
 #include "platform/CPagedPrintPages.h"
 #include "platform/MouseKeys.h"
@@ -40,6 +43,7 @@ int CRenderSession::Open() {
     m_pView = std::make_unique<CZelvoView>(m_doc, m_window, m_profile);
     m_doc.SetPrompt(&m_window);
     m_window.SetPaintHandler([this](CDC& dc) { m_pView->OnDraw(&dc); });
+    m_pView->SetDetailWindowRunner([this](CDetailWaveWnd& wnd) { return RunDetailWindow(wnd); });
     m_pView->OnInitialUpdate();
     return CLI_EXIT_OK;
 }
@@ -126,6 +130,20 @@ double CRenderSession::MedianPaintMs(int nRepeat) {
     return times.empty() ? 0.0 : times[times.size() / 2];
 }
 
+// The strip's click opens the detail window here without a screen: its events are sent, and its
+// picture after them is written.
+int CRenderSession::RunDetailWindow(CDetailWaveWnd& wnd) {
+    CHeadlessDetailWindow window(wnd);
+    window.Open();
+    if (!m_options.strDetailMouse.empty())
+        CDetailEventScript(wnd).Run(m_options.strDetailMouse, m_strDetailError);
+    if (!m_options.strDetailOutput.empty() && !window.SavePng(m_options.strDetailOutput) &&
+        m_strDetailError.empty())
+        m_strDetailError = "cannot write " + m_options.strDetailOutput;
+    m_detail = SDetailReport{wnd.GetViewSample(), wnd.GetRangeStart(), wnd.GetMeasureMode(), wnd.GetMeasureStep()};
+    return window.IsEnded() ? window.GetResult() : IDCANCEL;
+}
+
 CSize CRenderSession::PagePixels() const {
     auto pixels = [&](int nMm) { return static_cast<int>(std::lround(nMm * m_options.nDpi / MM_PER_INCH)); };
     return {pixels(m_options.sizePageMm.cx), pixels(m_options.sizePageMm.cy)};
@@ -180,4 +198,22 @@ void CRenderSession::WriteReport(CJsonWriter& json) const {
     json.EndObject();
     json.Key("measureState");
     json.Int(m_pView->GetMeasureState());
+    if (m_detail)
+        WriteDetailReport(json);
+}
+
+void CRenderSession::WriteDetailReport(CJsonWriter& json) const {
+    json.Key("detail");
+    json.BeginObject();
+    const std::pair<const char*, int64_t> fields[] = {
+        {"viewSample", m_detail->nViewSample},
+        {"rangeStart", m_detail->nRangeStart},
+        {"measureMode", m_detail->nMeasureMode},
+        {"measureStep", m_detail->nMeasureStep},
+    };
+    for (const auto& [name, value] : fields) {
+        json.Key(name);
+        json.Int(value);
+    }
+    json.EndObject();
 }

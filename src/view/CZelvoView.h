@@ -5,11 +5,13 @@
 #include "platform/IViewWindow.h"
 #include "view/CCmdUI.h"
 #include "view/CPrintInfo.h"
+#include "view/DetailWindowRunner.h"
 #include "view/ViewSettings.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 
 class CDC;
 class CZelvoDoc;
@@ -36,6 +38,9 @@ public:
     CZelvoView& operator=(const CZelvoView&) = delete;
 
     void SetDialogHost(IViewDialogHost* pHost) { m_pDialogHost = pHost; }
+    // How the long-term strip's click shows the detail window; without a runner it is not shown.
+    void SetDetailWindowRunner(DetailWindowRunner runner) { m_detailWindowRunner = std::move(runner); }
+    const DetailWindowRunner& GetDetailWindowRunner() const { return m_detailWindowRunner; }
 
     // Framework side: first update, painting and printing.
     void OnInitialUpdate();
@@ -115,6 +120,7 @@ private:
     IViewWindow& m_window;
     IProfile& m_profile;
     IViewDialogHost* m_pDialogHost = nullptr;
+    DetailWindowRunner m_detailWindowRunner;
 
     int m_nFrame = 0;
     std::string m_strLoadedPath;
