@@ -17,18 +17,18 @@ bool Inside(int64_t nValue, int nFrom, int nTo) {
 
 } // namespace
 
-void DrawHorizontalLine(CDC* pDC, int64_t x0, int64_t x1, int64_t y) {
+void FillHorizontalLine(CDC* pDC, int64_t x0, int64_t x1, int64_t y, COLORREF cr) {
     const CRect rcClip = pDC->GetClipBox();
     if (Inside(y, rcClip.top, rcClip.bottom) && ClipRun(x0, x1, rcClip.left, rcClip.right)) {
-        pDC->MoveTo(static_cast<int>(x0), static_cast<int>(y));
-        pDC->LineTo(static_cast<int>(x1), static_cast<int>(y));
+        const int yRow = static_cast<int>(y);
+        pDC->FillRect(CRect(static_cast<int>(x0), yRow, static_cast<int>(x1), yRow + 1), cr);
     }
 }
 
-void DrawVerticalLine(CDC* pDC, int64_t x, int64_t y0, int64_t y1) {
+void FillVerticalLine(CDC* pDC, int64_t x, int64_t y0, int64_t y1, COLORREF cr) {
     const CRect rcClip = pDC->GetClipBox();
     if (Inside(x, rcClip.left, rcClip.right) && ClipRun(y0, y1, rcClip.top, rcClip.bottom)) {
-        pDC->MoveTo(static_cast<int>(x), static_cast<int>(y0));
-        pDC->LineTo(static_cast<int>(x), static_cast<int>(y1));
+        const int xColumn = static_cast<int>(x);
+        pDC->FillRect(CRect(xColumn, static_cast<int>(y0), xColumn + 1, static_cast<int>(y1)), cr);
     }
 }

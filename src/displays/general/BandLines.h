@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ColorRef.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -21,7 +23,8 @@ void ForEachVisibleStep(int64_t nStart, int64_t nStep, int64_t nLast, int64_t nF
     }
 }
 
-// Lines with the current pen, end point excluded, cut to the part the device shows: the pixels
-// seen are those of the whole line, however far off its ends lie.
-void DrawHorizontalLine(CDC* pDC, int64_t x0, int64_t x1, int64_t y);
-void DrawVerticalLine(CDC* pDC, int64_t x, int64_t y0, int64_t y1);
+// One-pixel axis-parallel lines, end excluded: the pixels x0..x1-1 of row y, or y0..y1-1 of
+// column x. They are filled as rectangles, which covers the same pixels as a one-pixel pen at a
+// fraction of the cost, and cut to the part the device shows however far off their ends lie.
+void FillHorizontalLine(CDC* pDC, int64_t x0, int64_t x1, int64_t y, COLORREF cr);
+void FillVerticalLine(CDC* pDC, int64_t x, int64_t y0, int64_t y1, COLORREF cr);

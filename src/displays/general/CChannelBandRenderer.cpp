@@ -112,13 +112,10 @@ void CChannelBandRenderer::DrawGrid(CDC* pDC, int64_t nColumns, const BandScheme
     const int64_t yBottom = oy + nRows * s;
     const CRect rcClip = pDC->GetClipBox();
     const auto drawLines = [&](COLORREF cr, int64_t nStep) {
-        const CPen pen(1, cr);
-        const CPen penOld = pDC->SelectPen(pen);
         ForEachVisibleStep(oy, nStep * s, nRows / nStep, rcClip.top, rcClip.bottom,
-                           [&](int64_t, int64_t y) { DrawHorizontalLine(pDC, ox, xRight, y); });
+                           [&](int64_t, int64_t y) { FillHorizontalLine(pDC, ox, xRight, y, cr); });
         ForEachVisibleStep(ox, nStep * s, nColumns / nStep, rcClip.left, rcClip.right,
-                           [&](int64_t, int64_t x) { DrawVerticalLine(pDC, x, oy, yBottom); });
-        pDC->SelectPen(penOld);
+                           [&](int64_t, int64_t x) { FillVerticalLine(pDC, x, oy, yBottom, cr); });
     };
     drawLines(scheme.crFine, 1);
     drawLines(scheme.crHeavy, g_nHeavyEveryMm);

@@ -21,22 +21,23 @@ constexpr int g_nRulerEveryMm = 5;
 // Ticks sit on every fourth ruler row (every band's baseline) and on every second ruler column.
 constexpr int g_nTickedRowEvery = 4;
 constexpr int g_nTickedColumnEvery = 2;
-// A tick reaches two pixels to one side of its line and covers the line and two pixels on the
-// other; the first line is ticked on its inner side only, the last on its line and inner side.
+// A tick covers its line and two pixels on either side; the first line is ticked on its inner
+// side only (below a row, right of a column), the last on its line and its inner side.
 constexpr int g_nTickBefore = 2;
-constexpr int g_nTickAfter = 3;
+constexpr int g_nTickAfter = 2;
 
-struct TickReach {
-    int nBefore; // below a row, right of a column
-    int nAfter;  // above a row, left of a column (end point excluded)
+// The pixels a tick covers, as offsets from its line: [nFrom, nTo).
+struct TickSpan {
+    int nFrom;
+    int nTo;
 };
 
-TickReach TickReachOf(int64_t nLine, int64_t nLastLine) {
+TickSpan TickSpanOf(int64_t nLine, int64_t nLastLine) {
     if (nLine == 0)
-        return {g_nTickBefore, 0};
+        return {1, g_nTickAfter + 1};
     if (nLine == nLastLine)
-        return {0, g_nTickAfter};
-    return {g_nTickBefore, g_nTickAfter};
+        return {-g_nTickBefore, 1};
+    return {-g_nTickBefore, g_nTickAfter + 1};
 }
 
 } // namespace
@@ -82,50 +83,45 @@ void CUniversalRenderer::FillBlackPaper(CDC* pDC) const {
 }
 
 void CUniversalRenderer::DrawRuler(CDC* pDC, int64_t nColumns, COLORREF crRuler) const {
-    const CPen pen(1, crRuler);
-    const CPen penOld = pDC->SelectPen(pen);
-    DrawRulerRows(pDC, nColumns);
-    DrawRulerColumns(pDC, nColumns);
-    pDC->SelectPen(penOld);
+    DrawRulerRows(pDC, nColumns, crRuler);
+    DrawRulerColumns(pDC, nColumns, crRuler);
 }
 
-void CUniversalRenderer::DrawRulerRows(CDC* pDC, int64_t nColumns) const {
+void CUniversalRenderer::DrawRulerRows(CDC* pDC, int64_t nColumns, COLORREF crRuler) const {
     const int64_t s = m_nPixelsPerMm;
     const int64_t ox = m_ptOrigin.x;
     const int64_t xRight = ox + nColumns * s;
     const int64_t nLastRow = GetPaperHeightMm() / g_nRulerEveryMm;
     const CRect rcClip = pDC->GetClipBox();
-    ForEachVisibleStep(m_ptOrigin.y, g_nRulerEveryMm * s, nLastRow, rcClip.top - g_nTickAfter,
-                       rcClip.bottom + g_nTickBefore, [&](int64_t nRow, int64_t y) {
-                           DrawHorizontalLine(pDC, ox, xRight, y);
+    ForEachVisibleStep(m_ptOrigin.y, g_nRulerEveryMm * s, nLastRow, rcClip.top - g_nTickBefore,
+                       rcClip.bottom + g_nTickAfter, [&](int64_t nRow, int64_t y) {
+                           FillHorizontalLine(pDC, ox, xRight, y, crRuler);
                            if (nRow % g_nTickedRowEvery != 0)
                                return;
-                           const TickReach reach = TickReachOf(nRow, nLastRow);
+                           const TickSpan tick = TickSpanOf(nRow, nLastRow);
                            ForEachVisibleStep(
                                ox, s, nColumns, rcClip.left, rcClip.right, [&](int64_t, int64_t x) {
-                                   pDC->MoveTo(static_cast<int>(x), static_cast<int>(y + reach.nBefore));
-                                   pDC->LineTo(static_cast<int>(x), static_cast<int>(y - reach.nAfter));
+                                   FillVerticalLine(pDC, x, y + tick.nFrom, y + tick.nTo, crRuler);
                                });
                        });
 }
 
-void CUniversalRenderer::DrawRulerColumns(CDC* pDC, int64_t nColumns) const {
+void CUniversalRenderer::DrawRulerColumns(CDC* pDC, int64_t nColumns, COLORREF crRuler) const {
     const int64_t s = m_nPixelsPerMm;
     const int64_t oy = m_ptOrigin.y;
     const int64_t nRows = GetPaperHeightMm();
     const int64_t yBottom = oy + nRows * s;
     const int64_t nLastColumn = nColumns / g_nRulerEveryMm;
     const CRect rcClip = pDC->GetClipBox();
-    ForEachVisibleStep(m_ptOrigin.x, g_nRulerEveryMm * s, nLastColumn, rcClip.left - g_nTickAfter,
-                       rcClip.right + g_nTickBefore, [&](int64_t nColumn, int64_t x) {
-                           DrawVerticalLine(pDC, x, oy, yBottom);
+    ForEachVisibleStep(m_ptOrigin.x, g_nRulerEveryMm * s, nLastColumn, rcClip.left - g_nTickBefore,
+                       rcClip.right + g_nTickAfter, [&](int64_t nColumn, int64_t x) {
+                           FillVerticalLine(pDC, x, oy, yBottom, crRuler);
                            if (nColumn % g_nTickedColumnEvery != 0)
                                return;
-                           const TickReach reach = TickReachOf(nColumn, nLastColumn);
+                           const TickSpan tick = TickSpanOf(nColumn, nLastColumn);
                            ForEachVisibleStep(
                                oy, s, nRows, rcClip.top, rcClip.bottom, [&](int64_t, int64_t y) {
-                                   pDC->MoveTo(static_cast<int>(x + reach.nBefore), static_cast<int>(y));
-                                   pDC->LineTo(static_cast<int>(x - reach.nAfter), static_cast<int>(y));
+                                   FillHorizontalLine(pDC, x + tick.nFrom, x + tick.nTo, y, crRuler);
                                });
                        });
 }

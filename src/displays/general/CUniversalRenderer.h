@@ -23,8 +23,8 @@ private:
     void FillBlackPaper(CDC* pDC) const;
     // Lines every 5 mm with millimetre ticks across every band's baseline and every 10 mm line.
     void DrawRuler(CDC* pDC, int64_t nColumns, COLORREF crRuler) const;
-    void DrawRulerRows(CDC* pDC, int64_t nColumns) const;
-    void DrawRulerColumns(CDC* pDC, int64_t nColumns) const;
+    void DrawRulerRows(CDC* pDC, int64_t nColumns, COLORREF crRuler) const;
+    void DrawRulerColumns(CDC* pDC, int64_t nColumns, COLORREF crRuler) const;
 
     int m_nScaleWidth = 0;
 };

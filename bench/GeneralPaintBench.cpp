@@ -1,0 +1,113 @@
+// Painting speed of the universal and type-30 displays on 24-hour recordings: a 1920 x 1080
+// client at several scroll positions. The cost must follow the visible width, not the length.
+#include "app/CZelvoDoc.h"
+#include "platform/CHeadlessViewWindow.h"
+#include "platform/CMemoryProfile.h"
+#include "platform/CRasterDC.h"
+#include "view/CZelvoView.h"
+
+#include "CMferWriter.h"
+
+#include <QGuiApplication>
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int g_nRateHz = 250;
+constexpr int g_nSeconds = 24 * 3600;
+constexpr CSize g_sizeClient(1920, 1080);
+constexpr uint16_t g_wUniversalType = 50;
+constexpr uint16_t g_wType30 = 30;
+
+// Two channels, 16-bit, block length 1: an ECG-like lead and a second channel of the given code.
+CMferWriter MakeDayLongRecording(uint16_t wWaveformType, uint16_t wSecondLead) {
+    const size_t nSamples = static_cast<size_t>(g_nRateHz) * g_nSeconds;
+    std::vector<int16_t> anFirst(nSamples);
+    std::vector<int16_t> anSecond(nSamples);
+    for (size_t i = 0; i < nSamples; ++i) {
+        const double t = static_cast<double>(i) / g_nRateHz;
+        anFirst[i] = static_cast<int16_t>(800 * std::pow(std::sin(3.0 * t), 15.0));
+        anSecond[i] = static_cast<int16_t>(300 * std::sin(40.0 * t) * std::sin(0.5 * t));
+    }
+    CMferWriter w;
+    w.WaveformType(wWaveformType).Channels(2).BlockLength(1).Sequences(static_cast<uint32_t>(nSamples));
+    w.SamplingRateHz(g_nRateHz).Resolution(0, -9, 1250, 4);
+    w.ChannelBlock(0, [](CMferWriter& block) { block.LeadCode(2); });
+    w.ChannelBlock(1, [&](CMferWriter& block) { block.LeadCode(wSecondLead); });
+    w.Waveform16Interleaved({&anFirst, &anSecond}, 1);
+    return w;
+}
+
+// One recording opened in a view inside a headless window of the benchmark's client size.
+class CDayLongView {
+public:
+    CDayLongView(uint16_t wWaveformType, uint16_t wSecondLead) : m_window(g_sizeClient) {
+        const std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                           ("zelvo-general-bench-" + std::to_string(wWaveformType) + ".mwf");
+        m_bOpen = MakeDayLongRecording(wWaveformType, wSecondLead).WriteFile(path.string()) &&
+                  m_doc.OnOpenDocument(path.string()) != 0;
+        std::filesystem::remove(path);
+        m_pView = std::make_unique<CZelvoView>(m_doc, m_window, m_profile);
+        m_pView->OnInitialUpdate();
+    }
+
+    bool IsOpen() const { return m_bOpen; }
+    CZelvoView& View() { return *m_pView; }
+
+private:
+    CZelvoDoc m_doc;
+    CHeadlessViewWindow m_window;
+    CMemoryProfile m_profile;
+    std::unique_ptr<CZelvoView> m_pView;
+    bool m_bOpen = false;
+};
+
+// state.range(0): scroll position in per mille of the scrollable width.
+void PaintAt(benchmark::State& state, CDayLongView& recording) {
+    if (!recording.IsOpen()) {
+        state.SkipWithError("the recording did not open");
+        return;
+    }
+    QImage image = CRasterDC::CreateImage(g_sizeClient, RGB(255, 255, 255));
+    CRasterDC dc(image);
+    recording.View().OnDraw(&dc);
+    const int nScrollable = std::max(0, recording.View().GetExtent().right - g_sizeClient.cx);
+    dc.SetWindowOrg(static_cast<int>(static_cast<int64_t>(nScrollable) * state.range(0) / 1000), 0);
+    for (auto _ : state) {
+        recording.View().OnDraw(&dc);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+void BM_UniversalDayLong(benchmark::State& state) {
+    static CDayLongView recording(g_wUniversalType, 0);
+    PaintAt(state, recording);
+}
+
+void BM_Type30DayLong(benchmark::State& state) {
+    static CDayLongView recording(g_wType30, 513);
+    PaintAt(state, recording);
+}
+
+} // namespace
+
+BENCHMARK(BM_UniversalDayLong)->Arg(0)->Arg(250)->Arg(500)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Type30DayLong)->Arg(0)->Arg(250)->Arg(500)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// Labels are text, and text needs a GUI application; the offscreen platform needs no display.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
