@@ -107,6 +107,7 @@ private:
     bool FindTraceSpan(STraceSpan& span, int nWidthMm, const MferAttributes& attr) const;
     void DrawTrace(CDC* pDC, const STraceSpan& span, const CLeadSource& lead, int32_t nResolution,
                    const STracePens& pens);
+    void StartPosition(const STraceSpan& span, double& dPos, int64_t& nNextColumn) const;
     void WarmFilter(const CLeadSource& lead, const STraceSpan& span, int32_t nResolution);
     void DrawNormalColumn(CDC* pDC, const STraceSpan& span, int x, int16_t nHi, int16_t nLo, SColumn& prev,
                           const STracePens& pens) const;

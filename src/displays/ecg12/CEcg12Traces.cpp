@@ -32,6 +32,8 @@ constexpr int TRACE_REACH_PX = 32;
 // Samples the high-cut filter runs over before a trace that starts left of the visible part, so its
 // state there matches a trace drawn from the cell's start (the filter settles within milliseconds).
 constexpr int64_t FILTER_WARM_SAMPLES = 2048;
+// A trace starting this many samples into its cell or fewer finds its column position exactly.
+constexpr int64_t EXACT_POSITION_SAMPLES = 65536;
 
 } // namespace
 
@@ -151,11 +153,14 @@ void CEcg12Renderer::DrawTrace(CDC* pDC, const STraceSpan& span, const CLeadSour
     const int16_t z = TraceValue(lead, span.nFirst + span.nBegin, nResolution);
     int16_t nHi = z;
     int16_t nLo = z;
-    double dPos = bFromStart ? 0.0 : static_cast<double>(span.nBegin) * span.dPixelsPerSample;
-    SColumn prev{
-        .nHi = z, .nLo = z, .nThird = 0, .nRep = bFromStart ? int16_t{0} : z, .nCol = static_cast<int>(dPos)};
-    // A column closes when the position reaches the next whole pixel.
-    int64_t nNextColumn = static_cast<int64_t>(dPos) + 1;
+    double dPos = 0.0;
+    int64_t nNextColumn = 1;
+    StartPosition(span, dPos, nNextColumn);
+    SColumn prev{.nHi = z,
+                 .nLo = z,
+                 .nThird = 0,
+                 .nRep = bFromStart ? int16_t{0} : z,
+                 .nCol = static_cast<int>(nNextColumn - 1)};
     for (int64_t i = span.nBegin; i < span.nEnd; ++i) {
         const int16_t v = TraceValue(lead, span.nFirst + i, nResolution);
         nHi = std::max(nHi, v);
@@ -173,6 +178,23 @@ void CEcg12Renderer::DrawTrace(CDC* pDC, const STraceSpan& span, const CLeadSour
         }
         dPos += span.dPixelsPerSample;
     }
+}
+
+void CEcg12Renderer::StartPosition(const STraceSpan& span, double& dPos, int64_t& nNextColumn) const {
+    // The position is a running sum, so that the columns fall exactly where they always have; far
+    // into a long cell it is taken from the sample index instead, which can move a column boundary
+    // by one sample.
+    if (span.nBegin <= EXACT_POSITION_SAMPLES) {
+        double dBefore = 0.0;
+        for (int64_t i = 0; i < span.nBegin; ++i) {
+            dBefore = dPos;
+            dPos += span.dPixelsPerSample;
+        }
+        nNextColumn = static_cast<int64_t>(dBefore) + 1;
+        return;
+    }
+    dPos = static_cast<double>(span.nBegin) * span.dPixelsPerSample;
+    nNextColumn = static_cast<int64_t>(static_cast<double>(span.nBegin - 1) * span.dPixelsPerSample) + 1;
 }
 
 void CEcg12Renderer::DrawNormalColumn(CDC* pDC, const STraceSpan& span, int x, int16_t nHi, int16_t nLo,
