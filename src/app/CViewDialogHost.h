@@ -1,0 +1,25 @@
+#pragma once
+
+#include "view/IViewDialogHost.h"
+
+class COleItemList;
+class CPrintController;
+class CZelvoViewWidget;
+
+// The desktop's dialogs behind the view's commands: display colours, waveform information, the
+// insert-object dialog of the embedded-object layer and the print dialog.
+class CViewDialogHost : public IViewDialogHost {
+public:
+    CViewDialogHost(CZelvoViewWidget& widget, COleItemList& items, CPrintController& printing);
+
+    bool RunColorDialog(CZelvoView& view) override;
+    void RunWaveInfoDialog(CZelvoView& view) override;
+    void InsertNewObject(CZelvoView& view) override;
+    void CancelEditContainer(CZelvoView& view) override;
+    bool RunPrintDialog(CPrintInfo& info) override;
+
+private:
+    CZelvoViewWidget& m_widget;
+    COleItemList& m_items;
+    CPrintController& m_printing;
+};
