@@ -22,8 +22,7 @@ constexpr double g_dMsPerMicrosecond = 0.001;
 constexpr uint64_t g_nMicrosecondsPerMs = 1000;
 // Far beyond any device, yet clear of int overflow once offsets are added to it.
 constexpr int64_t g_nMaxCoordinate = int64_t{1} << 30;
-// Samples are read this far beyond each side of the visible width, so that a column straddling
-// an edge and a smooth line's held-back flat run (up to 16 pixels) settle outside the view.
+// Wider than a smooth line's longest held-back flat run, 16 pixels.
 constexpr int g_nTraceMarginPx = 20;
 // Held in single precision like the other displays' scale factors: 1 mV at 10 mm/mV lands one
 // pixel short of the exact value, as the displays agree.
@@ -153,23 +152,29 @@ void CChannelBandRenderer::DrawTrace(CDC* pDC, int nChannel, int y0, const MferA
         m_nPixelsPerMm * m_layout.dMmPerMs * attr.m_nSamplingInterval * g_dMsPerMicrosecond;
     if (pSamples == nullptr || nSamples <= 0 || !(dPixelsPerSample > 0.0))
         return;
-    const CRect rcClip = pDC->GetClipBox();
-    const int64_t nVisibleFrom = std::max<int64_t>(0, int64_t{rcClip.left} - m_ptOrigin.x - g_nTraceMarginPx);
-    const int64_t nVisibleTo = int64_t{rcClip.right} - m_ptOrigin.x + g_nTraceMarginPx;
-    const double dFirst = static_cast<double>(nVisibleFrom) / dPixelsPerSample;
-    if (dFirst >= static_cast<double>(nSamples))
+    const SampleRange range = VisibleSamples(pDC->GetClipBox(), dPixelsPerSample, nSamples);
+    if (range.nFirst >= range.nEnd)
         return;
-    const auto nFirst = static_cast<int64_t>(dFirst);
-    const auto nEnd = static_cast<int64_t>(std::ceil(
-        std::min(static_cast<double>(nVisibleTo) / dPixelsPerSample, static_cast<double>(nSamples))));
+    const int64_t nFirst = range.nFirst;
     // From the recording's start the trace rises from the baseline at the grid's edge; scrolled
     // away from it, it enters at its first sample's own height.
     const int16_t yBefore = nFirst == 0 ? int16_t{0} : SampleHeight(pSamples[nFirst], attr);
     CColumnReducer reducer(dPixelsPerSample, nFirst, yBefore);
     BeginTrace();
-    for (int64_t j = nFirst; j < nEnd; ++j)
+    for (int64_t j = nFirst; j < range.nEnd; ++j)
         if (reducer.Add(SampleHeight(pSamples[j], attr)))
             DrawColumn(pDC, reducer.Column(), y0, attr);
+}
+
+CChannelBandRenderer::SampleRange
+CChannelBandRenderer::VisibleSamples(const CRect& rcClip, double dPixelsPerSample, int64_t nSamples) const {
+    const int64_t nFrom = std::max<int64_t>(0, int64_t{rcClip.left} - m_ptOrigin.x - g_nTraceMarginPx);
+    const int64_t nTo = int64_t{rcClip.right} - m_ptOrigin.x + g_nTraceMarginPx;
+    const double dFirst = static_cast<double>(nFrom) / dPixelsPerSample;
+    if (dFirst >= static_cast<double>(nSamples))
+        return {nSamples, nSamples};
+    const double dEnd = std::min(static_cast<double>(nTo) / dPixelsPerSample, static_cast<double>(nSamples));
+    return {static_cast<int64_t>(dFirst), static_cast<int64_t>(std::ceil(dEnd))};
 }
 
 void CChannelBandRenderer::DrawEnvelope(CDC* pDC, const BandColumn& column, int y0) const {

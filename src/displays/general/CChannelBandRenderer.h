@@ -66,7 +66,16 @@ protected:
     COLORREF m_crWave = 0;
 
 private:
+    // Samples [nFirst, nEnd) of a channel.
+    struct SampleRange {
+        int64_t nFirst;
+        int64_t nEnd;
+    };
+
     uint64_t GetDurationMs() const;
+    // The samples under the device's width plus a margin each side: a column straddling an edge
+    // and a smooth line's held-back flat run settle outside the view.
+    SampleRange VisibleSamples(const CRect& rcClip, double dPixelsPerSample, int64_t nSamples) const;
     void DrawChannel(CDC* pDC, int nChannel);
     void DrawLabel(CDC* pDC, const std::string& strLabel, int y0) const;
     void DrawTrace(CDC* pDC, int nChannel, int y0, const MferAttributes& attr);
