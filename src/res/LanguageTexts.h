@@ -13,7 +13,6 @@ enum class EPopupText {
     Help,
     Waveform,
     Sensitivity,
-    RecentFile,
 };
 
 // Everything one language says. The shape of the menus and dialogs is the same in every
