@@ -21,9 +21,19 @@ template <bool bBigEndian>
 void CopyRounds(const uint8_t* d, int64_t nRounds, BlockTarget* pTargets, int nChannels,
                 bool bSingleSamples) {
     if (bSingleSamples) {
-        for (int64_t r = 0; r < nRounds; ++r, d += 2 * nChannels)
-            for (int c = 0; c < nChannels; ++c)
-                pTargets[c].pOut[r] = LoadWord<bBigEndian>(d + 2 * c);
+        // A few hundred rounds at a time: the data stays in cache while each channel's array is
+        // written in one run, instead of every channel's array at every sample.
+        constexpr int64_t CHUNK_ROUNDS = 512;
+        for (int64_t r0 = 0; r0 < nRounds; r0 += CHUNK_ROUNDS) {
+            const int64_t nChunk = std::min(CHUNK_ROUNDS, nRounds - r0);
+            const uint8_t* pChunk = d + r0 * 2 * nChannels;
+            for (int c = 0; c < nChannels; ++c) {
+                int16_t* pOut = pTargets[c].pOut + r0;
+                const uint8_t* pIn = pChunk + 2 * c;
+                for (int64_t r = 0; r < nChunk; ++r)
+                    pOut[r] = LoadWord<bBigEndian>(pIn + r * 2 * nChannels);
+            }
+        }
         return;
     }
     for (int64_t r = 0; r < nRounds; ++r) {
