@@ -1,15 +1,13 @@
 #include "res/CResourceLayout.h"
 
 #include "platform/IUserPrompt.h"
+#include "res/CDialogBuilder.h"
+#include "res/CMenuLayout.h"
 #include "res/Resource.h"
 
 #include <initializer_list>
 
 namespace {
-
-constexpr const char* g_szDialogFont = "ＭＳ Ｐゴシック";
-constexpr int g_nDialogFontPoints = 9;
-constexpr int g_nCaptionKey = 0;
 
 // The view's keys, served wherever the view's menu is.
 const std::initializer_list<Accelerator> g_aViewKeys = {
@@ -41,117 +39,6 @@ const std::initializer_list<int> g_anEditAndWaveButtons = {
     ID_ZOOM_OUT,     ID_SEPARATOR,       ID_APP_ABOUT,
 };
 
-class CMenuBuilder {
-public:
-    explicit CMenuBuilder(const LanguageTexts& texts) : m_texts(texts) {}
-
-    MenuItem Command(int nId) const { return Item(nId, Lookup(m_texts.commands, nId)); }
-    MenuItem InPlaceCommand(int nId) const {
-        const auto it = m_texts.inPlaceCommands.find(nId);
-        return it == m_texts.inPlaceCommands.end() ? Command(nId) : Item(nId, it->second);
-    }
-    static MenuItem Separator() { return MenuItem{EMenuItemKind::Separator, ID_SEPARATOR, {}, {}}; }
-    MenuItem Popup(EPopupText ePopup, std::vector<MenuItem> items) const {
-        return MenuItem{EMenuItemKind::Popup, 0, Lookup(m_texts.popups, ePopup), std::move(items)};
-    }
-    std::vector<MenuItem> Commands(std::initializer_list<int> anIds) const {
-        std::vector<MenuItem> items;
-        for (const int nId : anIds) {
-            items.push_back(Command(nId));
-        }
-        return items;
-    }
-
-    MenuItem FileMenu() const {
-        return Popup(EPopupText::File,
-                     {Command(ID_FILE_NEW), Command(ID_FILE_OPEN), Command(ID_FILE_SAVE),
-                      Command(ID_FILE_SAVE_AS), Separator(), Command(ID_FILE_PRINT),
-                      Command(ID_FILE_PRINT_PREVIEW), Command(ID_FILE_PRINT_SETUP), Separator(),
-                      Command(ID_FILE_MRU_FILE1), Separator(), Command(ID_APP_EXIT)});
-    }
-    MenuItem EmbeddedFileMenu() const {
-        return Popup(EPopupText::File, {Command(ID_FILE_UPDATE), Command(ID_FILE_SAVE_COPY_AS), Separator(),
-                                        Command(ID_FILE_PRINT), Command(ID_FILE_PRINT_PREVIEW),
-                                        Command(ID_FILE_PRINT_SETUP), Separator(), Command(ID_APP_EXIT)});
-    }
-    MenuItem EditMenu() const {
-        return Popup(EPopupText::Edit,
-                     {Command(ID_EDIT_UNDO), Separator(), Command(ID_EDIT_CUT), Command(ID_EDIT_COPY),
-                      Command(ID_EDIT_PASTE), Command(ID_EDIT_PASTE_SPECIAL), Separator(),
-                      Command(ID_OLE_INSERT_NEW), Command(ID_OLE_EDIT_LINKS)});
-    }
-    MenuItem InPlaceEditMenu() const {
-        return Popup(EPopupText::Edit, {Command(ID_EDIT_UNDO), Separator(), Command(ID_EDIT_CUT),
-                                        Command(ID_EDIT_COPY), Command(ID_EDIT_PASTE)});
-    }
-    MenuItem SensitivityMenu() const {
-        return Popup(EPopupText::Sensitivity,
-                     Commands({ID_SENSITIVITY_HALF, ID_SENSITIVITY_ONE, ID_SENSITIVITY_TWO}));
-    }
-    MenuItem ViewMenu() const {
-        std::vector<MenuItem> items = {Popup(EPopupText::Waveform, Commands({ID_LAYOUT_FULL, ID_LAYOUT_6X2,
-                                                                             ID_LAYOUT_3X4, ID_LAYOUT_PAGE})),
-                                       SensitivityMenu(), Command(ID_ECG_VIEW)};
-        AppendSection(items, {ID_MEASURE_VALUE, ID_MEASURE_INTERVAL, ID_MOUSE_SCROLL});
-        AppendSection(items, {ID_STANDARD_SCALE, ID_ZOOM_IN, ID_ZOOM_OUT});
-        AppendSection(items, {ID_SMOOTH});
-        AppendSection(items, {ID_UNIVERSAL});
-        AppendSection(items, {ID_DISPLAY_COLOR});
-        AppendSection(items, {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR});
-        return Popup(EPopupText::View, std::move(items));
-    }
-    MenuItem InPlaceViewMenu() const {
-        std::vector<MenuItem> items = {
-            Popup(EPopupText::Waveform, {InPlaceCommand(ID_LAYOUT_FULL), InPlaceCommand(ID_LAYOUT_6X2),
-                                         InPlaceCommand(ID_LAYOUT_3X4)}),
-            SensitivityMenu()};
-        AppendSection(items, {ID_MEASURE_VALUE, ID_MEASURE_INTERVAL, ID_MOUSE_SCROLL});
-        AppendSection(items, {ID_STANDARD_SCALE, ID_ZOOM_IN, ID_ZOOM_OUT});
-        items.push_back(Separator());
-        items.push_back(InPlaceCommand(ID_ECG_VIEW));
-        AppendSection(items, {ID_UNIVERSAL});
-        AppendSection(items, {ID_DISPLAY_COLOR});
-        AppendSection(items, {ID_VIEW_TOOLBAR});
-        return Popup(EPopupText::View, std::move(items));
-    }
-    MenuItem HelpMenu() const { return Popup(EPopupText::Help, Commands({ID_APP_ABOUT, ID_WAVE_INFO})); }
-    MenuItem DetailFileMenu() const {
-        return Popup(EPopupText::File, {Separator(), Command(ID_DETAIL_CLOSE)});
-    }
-    MenuItem DetailViewMenu() const {
-        return Popup(EPopupText::View, Commands({ID_DETAIL_MEASURE_VALUE, ID_DETAIL_MEASURE_INTERVAL}));
-    }
-
-private:
-    template <typename Key> static std::string Lookup(const std::map<Key, std::string>& texts, Key key) {
-        const auto it = texts.find(key);
-        return it == texts.end() ? std::string() : it->second;
-    }
-    static MenuItem Item(int nId, std::string strText) {
-        return MenuItem{EMenuItemKind::Command, nId, std::move(strText), {}};
-    }
-    void AppendSection(std::vector<MenuItem>& items, std::initializer_list<int> anIds) const {
-        items.push_back(Separator());
-        for (const int nId : anIds) {
-            items.push_back(Command(nId));
-        }
-    }
-
-    const LanguageTexts& m_texts;
-};
-
-void AddMenus(CResourceSet& set, const LanguageTexts& texts) {
-    const CMenuBuilder menu(texts);
-    set.m_menus[IDR_MAINFRAME] = {IDR_MAINFRAME,
-                                  {menu.FileMenu(), menu.EditMenu(), menu.ViewMenu(), menu.HelpMenu()}};
-    set.m_menus[IDR_SRVR_INPLACE] = {IDR_SRVR_INPLACE,
-                                     {menu.InPlaceEditMenu(), menu.InPlaceViewMenu(), menu.HelpMenu()}};
-    set.m_menus[IDR_SRVR_EMBEDDED] = {
-        IDR_SRVR_EMBEDDED, {menu.EmbeddedFileMenu(), menu.EditMenu(), menu.ViewMenu(), menu.HelpMenu()}};
-    set.m_menus[IDR_CNTR_INPLACE] = {IDR_CNTR_INPLACE, {menu.FileMenu()}};
-    set.m_menus[IDR_DETAIL_WAVE] = {IDR_DETAIL_WAVE, {menu.DetailFileMenu(), menu.DetailViewMenu()}};
-}
-
 AcceleratorTable MakeAccelerators(int nId, std::initializer_list<std::initializer_list<Accelerator>> groups) {
     AcceleratorTable table{nId, {}};
     for (const auto& group : groups) {
@@ -179,51 +66,6 @@ void AddToolBars(CResourceSet& set) {
     set.m_toolBars[IDR_MAINFRAME] = main;
     set.m_toolBars[IDR_SRVR_INPLACE] = {IDR_SRVR_INPLACE, 16, 15, g_anEditAndWaveButtons};
 }
-
-class CDialogBuilder {
-public:
-    CDialogBuilder(const LanguageTexts& texts, int nDialogId, int cx, int cy, unsigned nStyle)
-        : m_texts(texts) {
-        m_dialog.nId = nDialogId;
-        m_dialog.strCaption = Text(g_nCaptionKey);
-        m_dialog.nStyle = nStyle;
-        m_dialog.cx = cx;
-        m_dialog.cy = cy;
-        m_dialog.strFontFace = g_szDialogFont;
-        m_dialog.nFontPoints = g_nDialogFontPoints;
-    }
-
-    CDialogBuilder& Add(int nId, EControlClass eClass, unsigned nStyle, int x, int y, int cx, int cy) {
-        DialogControl control{nId, eClass, nStyle, Text(nId), x, y, cx, cy, {}, 0};
-        const auto items = m_texts.listItems.find({m_dialog.nId, nId});
-        if (items != m_texts.listItems.end()) {
-            control.astrItems = items->second;
-        }
-        m_dialog.controls.push_back(std::move(control));
-        return *this;
-    }
-    CDialogBuilder& AddIcon(int nImageId, int x, int y) {
-        m_dialog.controls.push_back(DialogControl{
-            IDC_STATIC, EControlClass::Icon, 0, {}, x, y, g_nIconSize, g_nIconSize, {}, nImageId});
-        return *this;
-    }
-    CDialogBuilder& SetMenu(int nMenu) {
-        m_dialog.nMenu = nMenu;
-        return *this;
-    }
-    DialogTemplate Done() { return std::move(m_dialog); }
-
-private:
-    static constexpr int g_nIconSize = 20;
-
-    std::string Text(int nControlId) const {
-        const auto it = m_texts.dialogTexts.find({m_dialog.nId, nControlId});
-        return it == m_texts.dialogTexts.end() ? std::string() : it->second;
-    }
-
-    const LanguageTexts& m_texts;
-    DialogTemplate m_dialog;
-};
 
 constexpr auto g_eButton = EControlClass::PushButton;
 constexpr auto g_eStatic = EControlClass::Static;
@@ -299,7 +141,7 @@ CResourceSet CResourceLayout::Build(const LanguageTexts& texts) {
     CResourceSet set;
     set.m_nLanguage = texts.nLanguage;
     set.m_strings = texts.strings;
-    AddMenus(set, texts);
+    CMenuLayout(texts).AddTo(set);
     AddAccelerators(set);
     AddToolBars(set);
     AddDialogs(set, texts);
