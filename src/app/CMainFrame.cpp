@@ -1,11 +1,13 @@
 #include "app/CMainFrame.h"
 
 #include "app/CCommandActions.h"
+#include "app/CDetailWaveDialog.h"
 #include "app/CSettingsProfile.h"
 #include "app/CWindowPlacement.h"
 #include "app/CZelvoCntrItem.h"
 #include "app/CZelvoDoc.h"
 #include "app/CZelvoViewWidget.h"
+#include "app/dialogs/CAboutDlg.h"
 #include "res/CResources.h"
 #include "res/Resource.h"
 #include "view/CZelvoView.h"
@@ -50,6 +52,8 @@ CMainFrame::CMainFrame(CZelvoDoc& doc, CSettingsProfile& profile)
     setCentralWidget(m_pViewWidget);
     m_pView = std::make_unique<CZelvoView>(m_doc, *m_pViewWidget, m_profile);
     m_pView->SetDialogHost(&m_dialogHost);
+    m_pView->SetDetailWindowRunner(
+        [this](CDetailWaveWnd& wnd) { return CDetailWaveDialog::RunModal(wnd, this); });
     m_pViewWidget->SetView(m_pView.get());
     m_pViewWidget->SetOverlayPainter(
         [this](QPainter& painter, CPoint ptScroll) { m_items.Draw(painter, ptScroll); });
@@ -342,4 +346,6 @@ void CMainFrame::UpdateToolBar() {
         m_pCommands->UpdateToolBar();
 }
 
-void CMainFrame::OnAppAbout() {}
+void CMainFrame::OnAppAbout() {
+    CAboutDlg::Run(this);
+}

@@ -3,6 +3,8 @@
 #include "app/COleItemList.h"
 #include "app/CPrintController.h"
 #include "app/CZelvoViewWidget.h"
+#include "app/dialogs/CColorSetDlg.h"
+#include "app/dialogs/CWaveInfoDlg.h"
 #include "res/CResources.h"
 #include "res/Resource.h"
 #include "view/CZelvoView.h"
@@ -32,11 +34,13 @@ QString InsertObjectTitle() {
 CViewDialogHost::CViewDialogHost(CZelvoViewWidget& widget, COleItemList& items, CPrintController& printing)
     : m_widget(widget), m_items(items), m_printing(printing) {}
 
-bool CViewDialogHost::RunColorDialog(CZelvoView&) {
-    return false;
+bool CViewDialogHost::RunColorDialog(CZelvoView& view) {
+    return CColorSetDlg::Run(m_widget.window(), view);
 }
 
-void CViewDialogHost::RunWaveInfoDialog(CZelvoView&) {}
+void CViewDialogHost::RunWaveInfoDialog(CZelvoView& view) {
+    CWaveInfoDlg::Run(m_widget.window(), view);
+}
 
 void CViewDialogHost::InsertNewObject(CZelvoView&) {
     const QString strFile =
