@@ -13,6 +13,7 @@
 #include "view/ViewSettings.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 
@@ -107,7 +108,7 @@ int CEcg12Renderer::SampleAt(int sx, int sy) const {
         }
     }
     const int64_t nSample = nFirst + (sx > x0 ? static_cast<int64_t>((sx - x0) / dPps) : 0);
-    return static_cast<int>(std::min(nSample, nLast));
+    return static_cast<int>(std::min({nSample, nLast, int64_t{INT_MAX}}));
 }
 
 int CEcg12Renderer::RowBaseline() const {

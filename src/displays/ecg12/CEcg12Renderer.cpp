@@ -45,7 +45,6 @@ void CEcg12Renderer::Setup(CZelvoView* pView, int nPixelsPerMm, const MferAttrib
     const IProfile* pProfile = pView->GetProfile();
     m_nBackColor = pProfile->GetProfileInt(PROFILE_SECTION, "BackColor", 0);
     m_crWave = static_cast<COLORREF>(pProfile->GetProfileInt(PROFILE_SECTION, "WaveColor", 0));
-    m_nScaleWidth = pProfile->GetProfileInt(PROFILE_SECTION, "ScaleWidth", 0);
     // Without a recording there is nothing to filter.
     if (pFrameAttr != nullptr)
         m_pSettings->m_nFilter |= FILTER_AVAILABLE;
@@ -80,12 +79,12 @@ bool CEcg12Renderer::IsReady() const {
 void CEcg12Renderer::AnalyseLeadSet() {
     m_dwLeadMask = 0;
     m_nDeriveMode = 0;
-    m_nSpan = 0;
+    int64_t nLongestMs = 0;
     for (int i = 0; i < FrameChannelCount(); ++i) {
         const MferAttributes* pChannel = FrameChannel(i);
         if (pChannel == nullptr)
             continue;
-        m_nSpan = std::max(m_nSpan, DurationMs(*pChannel));
+        nLongestMs = std::max(nLongestMs, DurationMs(*pChannel));
         m_dwLeadMask |= LeadMaskBit(pChannel->m_wLeadCode).value_or(0);
     }
     m_nLeadCount = std::popcount(m_dwLeadMask);
@@ -94,7 +93,7 @@ void CEcg12Renderer::AnalyseLeadSet() {
         m_nDeriveMode = dwLimbs;
         m_nLeadCount += DERIVED_LIMB_LEADS;
     }
-    m_nRecordWidthMm = RecordWidthMm(m_nSpan);
+    m_nRecordWidthMm = RecordWidthMm(nLongestMs);
 }
 
 void CEcg12Renderer::CorrectLayout() {

@@ -87,11 +87,11 @@ private:
     int64_t PageStripSamples(int nWidthMm) const;
     void DrawGrid(CDC* pDC, int x, int nWidthMm, int y, int nHeightMm);
     void DrawColumnGrid(CDC* pDC, int x, int nWidthMm, int y, int nHeightMm);
-    void DrawGridBorder(CDC* pDC, int x, int nWidthMm, int y, int nHeightMm, const CPen& penBorder);
+    void DrawGridBorder(CDC* pDC, int x, int xRight, int y, int yBottom, COLORREF cr) const;
     void DrawLabelColumn(CDC* pDC);
     void DrawCalibration(CDC* pDC, int nRows, int x, int y);
-    void HorzLine(CDC* pDC, int xFrom, int xTo, int y) const;
-    void VertLine(CDC* pDC, int x, int yFrom, int yTo) const;
+    void HorzLine(CDC* pDC, int xFrom, int xTo, int y, COLORREF cr) const;
+    void VertLine(CDC* pDC, int x, int yFrom, int yTo, COLORREF cr) const;
 
     // ---- Traces (CEcg12Traces.cpp)
     int FindChannelIndex(uint16_t wLeadCode) const;
@@ -138,7 +138,6 @@ private:
 
     int32_t m_nBackColor = 0;
     COLORREF m_crWave = 0;
-    int32_t m_nScaleWidth = 0;
     int m_nMeasureStep = 0;
     bool m_bCursorShown = false;
     bool m_bDragCaliper = false;
@@ -153,7 +152,6 @@ private:
     ViewSettings* m_pSettings = nullptr;
     int m_nPixelsPerMm = 0;
     const MferAttributes* m_pFrameAttr = nullptr;
-    int64_t m_nSpan = 0; // longest channel's duration in ms
     std::string m_strMeasure;
     int m_nLabelWidth = 0;
     int m_nLeadCount = 0;

@@ -42,14 +42,6 @@ const GridScheme& SchemeOf(int32_t nBackColor) {
     return g_aGridSchemes[bKnown ? static_cast<size_t>(nBackColor) : 0];
 }
 
-struct GridPens {
-    explicit GridPens(const GridScheme& scheme)
-        : penFine(1, scheme.crFine), penCoarse(1, scheme.crCoarse), penBorder(1, scheme.crBorder) {}
-    CPen penFine;
-    CPen penCoarse;
-    CPen penBorder;
-};
-
 int Saturate(int64_t nValue) {
     return static_cast<int>(std::clamp<int64_t>(nValue, INT_MIN, INT_MAX));
 }
@@ -203,92 +195,71 @@ void CEcg12Renderer::DrawLabelColumn(CDC* pDC) {
     }
 }
 
-void CEcg12Renderer::HorzLine(CDC* pDC, int xFrom, int xTo, int y) const {
+// Grid lines are one pixel wide and solid, so each is painted as the one-pixel strip a line from
+// its start toward its end covers: one fill instead of a span per pixel, and only what is visible.
+void CEcg12Renderer::HorzLine(CDC* pDC, int xFrom, int xTo, int y, COLORREF cr) const {
     if (y < m_rcClip.top || y >= m_rcClip.bottom)
         return;
-    auto [xFirst, xEnd] = CoveredSpan(xFrom, xTo);
-    xFirst = std::max(xFirst, m_rcClip.left);
-    xEnd = std::min(xEnd, m_rcClip.right);
-    if (xFirst < xEnd) {
-        pDC->MoveTo(xFirst, y);
-        pDC->LineTo(xEnd, y);
-    }
+    const auto [xFirst, xEnd] = CoveredSpan(xFrom, xTo);
+    pDC->FillRect(CRect(std::max(xFirst, m_rcClip.left), y, std::min(xEnd, m_rcClip.right), y + 1), cr);
 }
 
-void CEcg12Renderer::VertLine(CDC* pDC, int x, int yFrom, int yTo) const {
+void CEcg12Renderer::VertLine(CDC* pDC, int x, int yFrom, int yTo, COLORREF cr) const {
     if (x < m_rcClip.left || x >= m_rcClip.right)
         return;
-    auto [yFirst, yEnd] = CoveredSpan(yFrom, yTo);
-    yFirst = std::max(yFirst, m_rcClip.top);
-    yEnd = std::min(yEnd, m_rcClip.bottom);
-    if (yFirst < yEnd) {
-        pDC->MoveTo(x, yFirst);
-        pDC->LineTo(x, yEnd);
-    }
+    const auto [yFirst, yEnd] = CoveredSpan(yFrom, yTo);
+    pDC->FillRect(CRect(x, std::max(yFirst, m_rcClip.top), x + 1, std::min(yEnd, m_rcClip.bottom)), cr);
 }
 
 void CEcg12Renderer::DrawGrid(CDC* pDC, int x, int nWidthMm, int y, int nHeightMm) {
     nWidthMm = std::max(nWidthMm, 0);
     nHeightMm = std::max(nHeightMm, 0);
-    const GridPens pens(SchemeOf(m_nBackColor));
+    const GridScheme& scheme = SchemeOf(m_nBackColor);
     const int xRight = Saturate(static_cast<int64_t>(x) + Mm(nWidthMm));
     const int yBottom = y + Mm(nHeightMm);
     const int64_t p = m_nPixelsPerMm;
-    const CPen penOld = pDC->SelectPen(pens.penFine);
     for (int i = 0; i <= nHeightMm; ++i)
-        HorzLine(pDC, x, xRight, y + Mm(i));
+        HorzLine(pDC, x, xRight, y + Mm(i), scheme.crFine);
     const auto [nFineFirst, nFineLast] = VisibleLines(x, p, nWidthMm, m_rcClip.left, m_rcClip.right);
     for (int64_t i = nFineFirst; i <= nFineLast; ++i)
-        VertLine(pDC, Saturate(x + i * p), y, yBottom);
-    pDC->SelectPen(pens.penCoarse);
+        VertLine(pDC, Saturate(x + i * p), y, yBottom, scheme.crFine);
     for (int i = 0; i <= nHeightMm / COARSE_MM; ++i)
-        HorzLine(pDC, x, xRight, y + Mm(COARSE_MM * i));
+        HorzLine(pDC, x, xRight, y + Mm(COARSE_MM * i), scheme.crCoarse);
     if (m_bGridFromLeft) {
         const auto [nFirst, nLast] =
             VisibleLines(x, COARSE_MM * p, nWidthMm / COARSE_MM, m_rcClip.left, m_rcClip.right);
         for (int64_t i = nFirst; i <= nLast; ++i)
-            VertLine(pDC, Saturate(x + i * COARSE_MM * p), y, yBottom);
+            VertLine(pDC, Saturate(x + i * COARSE_MM * p), y, yBottom, scheme.crCoarse);
     } else {
         // On the sheet's absolute raster: 1 mm plus a multiple of 5 mm.
         for (int64_t i = nFineFirst; i <= nFineLast; ++i)
             if ((x + (i - 1) * p) % (COARSE_MM * p) == 0)
-                VertLine(pDC, Saturate(x + i * p), y, yBottom);
+                VertLine(pDC, Saturate(x + i * p), y, yBottom, scheme.crCoarse);
     }
-    DrawGridBorder(pDC, x, nWidthMm, y, nHeightMm, pens.penBorder);
-    pDC->SelectPen(penOld);
+    DrawGridBorder(pDC, x, xRight, y, yBottom, scheme.crBorder);
 }
 
-void CEcg12Renderer::DrawGridBorder(CDC* pDC, int x, int nWidthMm, int y, int nHeightMm,
-                                    const CPen& penBorder) {
-    const int xRight = Saturate(static_cast<int64_t>(x) + Mm(nWidthMm));
-    const int yBottom = y + Mm(nHeightMm);
-    pDC->SelectPen(penBorder);
-    HorzLine(pDC, xRight, x, y);
-    HorzLine(pDC, xRight, x, yBottom);
-    VertLine(pDC, x, yBottom, y);
-    VertLine(pDC, xRight, yBottom, y);
+void CEcg12Renderer::DrawGridBorder(CDC* pDC, int x, int xRight, int y, int yBottom, COLORREF cr) const {
+    HorzLine(pDC, xRight, x, y, cr);
+    HorzLine(pDC, xRight, x, yBottom, cr);
+    VertLine(pDC, x, yBottom, y, cr);
+    VertLine(pDC, xRight, yBottom, y, cr);
 }
 
 void CEcg12Renderer::DrawColumnGrid(CDC* pDC, int x, int nWidthMm, int y, int nHeightMm) {
-    const GridPens pens(SchemeOf(m_nBackColor));
+    const GridScheme& scheme = SchemeOf(m_nBackColor);
     const int xRight = x + Mm(nWidthMm);
     const int yBottom = y + Mm(nHeightMm);
-    const CPen penOld = pDC->SelectPen(pens.penFine);
     for (int b = 0; b < nHeightMm / ROW_PITCH_MM; ++b) {
         const int yBand = y + Mm(ROW_PITCH_MM * (b + 1));
-        for (int k = 0; k <= ROW_PITCH_MM; ++k) {
-            pDC->SelectPen(k % COARSE_MM == 0 ? pens.penCoarse : pens.penFine);
-            HorzLine(pDC, x, xRight, yBand - Mm(k));
-        }
+        for (int k = 0; k <= ROW_PITCH_MM; ++k)
+            HorzLine(pDC, x, xRight, yBand - Mm(k), k % COARSE_MM == 0 ? scheme.crCoarse : scheme.crFine);
     }
-    pDC->SelectPen(pens.penFine);
     for (int i = 0; i <= nWidthMm; ++i)
-        VertLine(pDC, x + Mm(i), y, yBottom);
-    pDC->SelectPen(pens.penCoarse);
+        VertLine(pDC, x + Mm(i), y, yBottom, scheme.crFine);
     for (int i = 0; i <= nWidthMm / COARSE_MM; ++i)
-        VertLine(pDC, x + Mm(COARSE_MM * i), y, yBottom);
-    DrawGridBorder(pDC, x, nWidthMm, y, nHeightMm, pens.penBorder);
-    pDC->SelectPen(penOld);
+        VertLine(pDC, x + Mm(COARSE_MM * i), y, yBottom, scheme.crCoarse);
+    DrawGridBorder(pDC, x, xRight, y, yBottom, scheme.crBorder);
 }
 
 void CEcg12Renderer::DrawCalibration(CDC* pDC, int nRows, int x, int y) {
