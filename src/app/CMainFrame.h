@@ -45,6 +45,7 @@ public:
     CPrintController& GetPrinting() { return m_printing; }
     CRecentFileList& GetRecentFiles() { return m_recentFiles; }
     COleItemList& GetItems() { return m_items; }
+    CViewDialogHost& GetDialogHost() { return m_dialogHost; }
 
 protected:
     void closeEvent(QCloseEvent* pEvent) override;

@@ -32,7 +32,8 @@ QString InsertObjectTitle() {
 } // namespace
 
 CViewDialogHost::CViewDialogHost(CZelvoViewWidget& widget, COleItemList& items, CPrintController& printing)
-    : m_widget(widget), m_items(items), m_printing(printing) {}
+    : m_widget(widget), m_items(items), m_printing(printing),
+      m_choosePicture([this] { return ChoosePictureWithFileDialog(); }) {}
 
 bool CViewDialogHost::RunColorDialog(CZelvoView& view) {
     return CColorSetDlg::Run(m_widget.window(), view);
@@ -42,9 +43,12 @@ void CViewDialogHost::RunWaveInfoDialog(CZelvoView& view) {
     CWaveInfoDlg::Run(m_widget.window(), view);
 }
 
+QString CViewDialogHost::ChoosePictureWithFileDialog() const {
+    return QFileDialog::getOpenFileName(m_widget.window(), InsertObjectTitle(), QString(), PictureFilter());
+}
+
 void CViewDialogHost::InsertNewObject(CZelvoView&) {
-    const QString strFile =
-        QFileDialog::getOpenFileName(m_widget.window(), InsertObjectTitle(), QString(), PictureFilter());
+    const QString strFile = m_choosePicture();
     if (strFile.isEmpty())
         return;
     m_widget.BeginWaitCursor();
