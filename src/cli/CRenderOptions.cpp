@@ -22,9 +22,8 @@ bool CRenderOptions::Parse(const std::vector<std::string>& args, std::string& st
     CCommandLine line;
     const std::set<std::string> switches = {"--smooth", "--filter", "--universal", "--ecg-view", "--full"};
     const std::set<std::string> values = {
-        "-o",           "--client", "--scroll", "--layout", "--sensitivity", "--time-scale",
-        "--mouse-mode", "--mouse",  "--repeat", "--print",  "--dpi",         "--page",
-        "--detail-out", "--detail-mouse"};
+        "-o",      "--client", "--scroll", "--layout", "--sensitivity", "--time-scale", "--mouse-mode",
+        "--mouse", "--repeat", "--print",  "--dpi",    "--page",        "--detail-out", "--detail-mouse"};
     if (!line.Parse(args, switches, values, strError))
         return false;
     if (line.Positional().size() != 1 || (!line.Has("-o") && !line.Has("--print"))) {

@@ -140,7 +140,8 @@ int CRenderSession::RunDetailWindow(CDetailWaveWnd& wnd) {
     if (!m_options.strDetailOutput.empty() && !window.SavePng(m_options.strDetailOutput) &&
         m_strDetailError.empty())
         m_strDetailError = "cannot write " + m_options.strDetailOutput;
-    m_detail = SDetailReport{wnd.GetViewSample(), wnd.GetRangeStart(), wnd.GetMeasureMode(), wnd.GetMeasureStep()};
+    m_detail =
+        SDetailReport{wnd.GetViewSample(), wnd.GetRangeStart(), wnd.GetMeasureMode(), wnd.GetMeasureStep()};
     return window.IsEnded() ? window.GetResult() : IDCANCEL;
 }
 

@@ -9,6 +9,7 @@
 #include "view/CZelvoView.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -43,12 +44,17 @@ LOGFONT StripFont(int nPixelsPerMm) {
             .lfFaceName = "Arial"};
 }
 
-// Rows [first, last] whose pixels meet the clip box, clamped to the strip.
-std::pair<int, int> RowsMeeting(const CRect& rcClip, const CStripLayout& layout) {
-    const int H = layout.m_nRowHeight;
-    const int nFirst = std::max(0, (std::max(rcClip.top, 0) + H - 1) / H - 1);
-    const int nLast = std::min(layout.m_nRows - 1, std::max(rcClip.bottom - 1, 0) / H);
+// Row places [first, last] whose pixels meet the clip box, whether the strip has rows there or not.
+std::pair<int, int> PlacesMeeting(const CRect& rcClip, int nRowHeight) {
+    const int nFirst = std::max(0, (std::max(rcClip.top, 0) + nRowHeight - 1) / nRowHeight - 1);
+    const int nLast = std::max(rcClip.bottom - 1, 0) / nRowHeight;
     return {nFirst, nLast};
+}
+
+// The strip's rows that meet the clip box.
+std::pair<int, int> RowsMeeting(const CRect& rcClip, const CStripLayout& layout) {
+    const auto [nFirst, nLast] = PlacesMeeting(rcClip, layout.m_nRowHeight);
+    return {nFirst, std::min(layout.m_nRows - 1, nLast)};
 }
 
 std::string ElapsedTime(int64_t nSeconds) {
@@ -134,7 +140,6 @@ int CLongTermRenderer::Amplitude(int nValue) const {
 void CLongTermRenderer::DrawTraces(CDC* pDC, const CStripLayout& layout) const {
     if (!layout.HasTimeBase() || m_pFrameAttr->m_nResolution <= 0 || layout.m_nRows <= 0)
         return;
-    const CPen penOld = pDC->SelectPen(CPen(1, CR_BLACK));
     // The rows near the top of what is shown: twice as many as fit, and one more.
     const CRect rcClip = pDC->GetClipBox();
     const int nFirst = std::max(rcClip.top, 0) / layout.m_nRowHeight;
@@ -142,7 +147,6 @@ void CLongTermRenderer::DrawTraces(CDC* pDC, const CStripLayout& layout) const {
     for (int r = nFirst; r <= nLast; ++r)
         for (int c = 0; c < layout.m_nChannels; ++c)
             DrawChannelRow(pDC, layout, c, r);
-    pDC->SelectPen(penOld);
 }
 
 CDetailWaveWnd::SChannel CLongTermRenderer::ChannelSamples(int nChannel, const CStripLayout& layout) const {
@@ -173,21 +177,21 @@ void CLongTermRenderer::DrawChannelRow(CDC* pDC, const CStripLayout& layout, int
         return;
     const int H = layout.m_nRowHeight;
     const int nBase = nChannel == 0 ? nRow * H + H / 4 : (nRow + 1) * H - H / 4;
+    // Each column takes its first sample and then one more for every whole step while the step
+    // count stays below samples-per-column minus one.
     const double p = static_cast<double>(layout.m_nSamplesPerRow) / layout.m_nWidth;
+    const auto nExtra = static_cast<int64_t>(std::max(0.0, std::ceil(p - 1)));
     const CRect rcClip = pDC->GetClipBox();
     int nPrevMin = pSamples[nCursor];
     int nPrevMax = nPrevMin;
     for (int j = 0; j < layout.m_nWidth && nCursor < nTotal; ++j) {
         const int x = m_ptOrigin.x + j;
-        int nMin = pSamples[nCursor++];
-        int nMax = nMin;
-        for (double i = 0; i < p - 1; i += 1) {
-            if (nCursor < nTotal) {
-                nMin = std::min<int>(nMin, pSamples[nCursor]);
-                nMax = std::max<int>(nMax, pSamples[nCursor]);
-            }
-            ++nCursor;
-        }
+        const int16_t* pFirst = pSamples + nCursor;
+        const int16_t* pEnd = pSamples + std::min(nTotal, nCursor + 1 + nExtra);
+        const auto [itMin, itMax] = std::minmax_element(pFirst, pEnd);
+        const int nMin = *itMin;
+        const int nMax = *itMax;
+        nCursor += 1 + nExtra;
         // Joined to the previous column, so that steep edges stay unbroken.
         const int nLow = nPrevMax < nMin ? nPrevMax : nMin;
         const int nHigh = nPrevMin > nMax ? nPrevMin : nMax;
@@ -195,10 +199,14 @@ void CLongTermRenderer::DrawChannelRow(CDC* pDC, const CStripLayout& layout, int
         nPrevMax = nMax;
         if (x < rcClip.left || x >= rcClip.right)
             continue;
-        const int yLo = Amplitude(nLow);
-        const int yHi = Amplitude(nHigh);
-        pDC->MoveTo(x, nBase - yLo);
-        pDC->LineTo(yLo == yHi ? x + 1 : x, nBase - yHi);
+        // The stroke runs up from the low end to just below the high end, or is the one pixel of a
+        // flat column.
+        const int yFrom = nBase - Amplitude(nLow);
+        const int yTo = nBase - Amplitude(nHigh);
+        const CRect rcStroke(x, yFrom == yTo ? yTo : yTo + 1, x + 1, yFrom + 1);
+        // Filled as the rectangle it is: the same pixels as the line, without rasterising one.
+        if (rcStroke.bottom > rcClip.top && rcStroke.top < rcClip.bottom)
+            pDC->FillRect(rcStroke, CR_BLACK);
     }
 }
 
@@ -206,10 +214,9 @@ void CLongTermRenderer::DrawEventMarks(CDC* pDC, const CStripLayout& layout) {
     if (!layout.HasTimeBase() || m_pFrameAttr->m_pFirstEvent == nullptr)
         return;
     m_frameEvents.Refresh(m_pFrameAttr->m_pFirstEvent, m_pFrameAttr->m_pLastEvent);
+    // Events are written wherever their row would stand, also past the strip's last row.
     const CRect rcClip = pDC->GetClipBox();
-    const auto [nFirst, nLast] = RowsMeeting(rcClip, layout);
-    if (nLast < nFirst)
-        return;
+    const auto [nFirst, nLast] = PlacesMeeting(rcClip, layout.m_nRowHeight);
     const int64_t S = layout.m_nSamplesPerRow;
     const int H = layout.m_nRowHeight;
     // Row 0 also holds the few positions just below zero.

@@ -287,11 +287,15 @@ TEST_F(LongTermStripTest, RecordingWithoutSamplingIntervalDrawsNoRowsAndOpensNot
     EXPECT_FALSE(bOpened);
 }
 
-TEST_F(LongTermStripTest, ShortRecordingHasNoRowsButStillOpensTheDetailWindow) {
+TEST_F(LongTermStripTest, ShortRecordingHasNoRowsButItsEventsAndClickStay) {
     LongTermRecording recording;
     recording.aChannels = FlatChannels(2500, {0});
+    recording.aEvents = {{860, 100}};
     Open(recording);
     EXPECT_EQ(H().View().GetExtent(), CRect(0, 0, 750, 0));
+    EXPECT_FALSE(AnyPixelIn(CRect(0, 0, 900, 200), BLACK));
+    EXPECT_TRUE(
+        ShowsAt(H().Image(), RenderText("V", StripFont(), BLUE, WHITE, CSize(6, 14)), STRIP_LEFT + 10, 32));
     bool bOpened = false;
     H().View().SetDetailWindowRunner([&](CDetailWaveWnd&) { return bOpened = true, IDCANCEL; });
     H().View().OnLButtonDown(MK_LBUTTON, CPoint(STRIP_LEFT + 10, 10));
