@@ -86,6 +86,8 @@ bool CMainFrame::OnCreate() {
     CreateRecentFileItems();
     CreateStatusBar();
     UpdateTitle();
+    // The navigation keys go to the view from the start.
+    m_pViewWidget->setFocus();
     m_idleTimer.start(g_nIdleUpdateMs);
     return true;
 }

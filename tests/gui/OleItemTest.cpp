@@ -1,9 +1,11 @@
 #include "CFrameFixture.h"
 
+#include "app/CZelvoSrvrItem.h"
 #include "app/CZelvoViewWidget.h"
 #include "res/Resource.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QTest>
 
 namespace {
@@ -62,6 +64,48 @@ TEST(OleItemListTest, OneItemActiveAtATime) {
     EXPECT_TRUE(items.CloseActiveItem());
     EXPECT_FALSE(items.CloseActiveItem());
     EXPECT_EQ(CZelvoCntrItem::CreateFromFile(dir.filePath(QStringLiteral("missing.png"))), nullptr);
+}
+
+} // namespace
+
+namespace {
+
+TEST(ZelvoSrvrItemTest, ContentIsThreeThousandSquareAndOtherAspectsHaveNoExtent) {
+    COleItemList items;
+    const CZelvoSrvrItem server(items);
+    CSize size;
+    EXPECT_TRUE(server.OnGetExtent(CZelvoSrvrItem::DVASPECT_CONTENT, size));
+    EXPECT_EQ(size, CSize(3000, 3000));
+    CSize sizeIcon(7, 7);
+    EXPECT_FALSE(server.OnGetExtent(CZelvoSrvrItem::DVASPECT_ICON, sizeIcon));
+    EXPECT_EQ(sizeIcon, CSize(7, 7));
+}
+
+TEST(ZelvoSrvrItemTest, PictureShowsOnlyTheFirstEmbeddedObject) {
+    QTemporaryDir dir;
+    const QString strPicture = dir.filePath(QStringLiteral("blue.png"));
+    QImage blue(8, 8, QImage::Format_RGB32);
+    blue.fill(Qt::blue);
+    ASSERT_TRUE(blue.save(strPicture));
+    COleItemList items;
+    const CZelvoSrvrItem server(items);
+    QImage picture(1100, 1100, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    CSize size;
+    {
+        QPainter painter(&picture);
+        EXPECT_TRUE(server.OnDraw(painter, size));
+    }
+    EXPECT_EQ(picture.pixel(500, 500), qRgb(255, 255, 255));
+    items.AddItem(CZelvoCntrItem::CreateFromFile(strPicture));
+    {
+        QPainter painter(&picture);
+        EXPECT_TRUE(server.OnDraw(painter, size));
+    }
+    EXPECT_EQ(picture.pixel(10, 10), qRgb(0, 0, 255));
+    EXPECT_EQ(picture.pixel(1009, 1009), qRgb(0, 0, 255));
+    EXPECT_EQ(picture.pixel(1010, 1010), qRgb(255, 255, 255));
+    EXPECT_EQ(picture.pixel(9, 9), qRgb(255, 255, 255));
 }
 
 } // namespace
