@@ -1,6 +1,8 @@
 #include "Ecg12Fixture.h"
 #include "TestCaseName.h"
 
+#include "platform/MouseKeys.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -257,6 +259,47 @@ TEST(CEcg12SheetTest, NarrowWindowStillGetsOneSecondStrips) {
     OpenAndPaint(harness, BuildEcg(Leads({1, 2, 3}, Flat(0))), 3);
     EXPECT_EQ(harness.View().GetExtent(), CRect(0, 0, Mm(25 + 16), Mm(5) + 10 * Mm(161)));
 }
+
+struct OddCase {
+    const char* m_pszName;
+    uint32_t m_nIntervalUs;
+    std::vector<uint16_t> m_awCodes;
+    int m_nSamples;
+};
+
+class CEcg12OddRecordingTest : public testing::TestWithParam<OddCase> {};
+
+// Recordings no cart writes must still paint and measure in every layout without reading past
+// their samples or dividing by zero.
+TEST_P(CEcg12OddRecordingTest, PaintsAndMeasuresInEveryLayout) {
+    const OddCase& c = GetParam();
+    const CMferWriter writer =
+        BuildEcg(Leads(c.m_awCodes, Flat(kOneMillivolt, c.m_nSamples)), c.m_nIntervalUs);
+    for (int nLayout = 0; nLayout < 4; ++nLayout)
+        for (int nMode = 1; nMode <= 3; ++nMode) {
+            CViewHarness harness(CSize(300, 200));
+            OpenAndPaint(harness, writer, nLayout);
+            harness.Settings().m_nMouseMode = nMode;
+            harness.Settings().m_nFilter = 1;
+            harness.Settings().m_bSmooth = nMode == 2;
+            harness.Paint();
+            harness.View().OnLButtonDown(MK_LBUTTON, CPoint(100, 150));
+            harness.View().OnMouseMove(MK_LBUTTON, CPoint(5, 90));
+            harness.View().OnLButtonUp(0, CPoint(5, 90));
+            harness.View().OnMouseMove(0, CPoint(250, 20));
+            const CRect& rcExtent = harness.View().GetExtent();
+            EXPECT_GE(rcExtent.right, 0) << nLayout;
+            EXPECT_GE(rcExtent.bottom, 0) << nLayout;
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(Recordings, CEcg12OddRecordingTest,
+                         testing::Values(OddCase{"ZeroSamplingInterval", 0, kTwelveLeads, 100},
+                                         OddCase{"OneSamplePerLead", 1000, kTwelveLeads, 1},
+                                         OddCase{"OneSecondPerSample", 1000000, {1, 2, 3}, 20},
+                                         OddCase{"OneMicrosecondPerSample", 1, kIandIIWithChest, 2000},
+                                         OddCase{"NoKnownLead", 1000, {0, 10, 200}, 500}),
+                         TestCaseName());
 
 TEST(CEcg12SheetTest, NothingLoadedDrawsNothing) {
     CViewHarness harness;
