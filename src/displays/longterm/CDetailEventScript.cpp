@@ -6,6 +6,25 @@
 #include <cstdio>
 #include <sstream>
 
+namespace {
+
+bool IsPointEvent(const std::string& strName) {
+    return strName == "down" || strName == "move" || strName == "up" || strName == "right";
+}
+
+// Mouse events give a point, menu commands and keys one number, the scroll bar a code and a
+// position that thumb tracking needs.
+bool HasFields(const std::string& strName, int nFields) {
+    if (IsPointEvent(strName))
+        return nFields == 3;
+    if (strName == "scroll")
+        return nFields == 2 || nFields == 3;
+    // An unknown name is reported as such when it is sent.
+    return nFields == 2 || (strName != "menu" && strName != "key");
+}
+
+} // namespace
+
 bool CDetailEventScript::Run(const std::string& strScript, std::string& strError) {
     std::istringstream events(strScript);
     std::string event;
@@ -17,6 +36,11 @@ bool CDetailEventScript::Run(const std::string& strScript, std::string& strError
         const int nFields = std::sscanf(event.c_str(), "%15[a-z]:%d,%d%c", szName, &a, &b, &trailing);
         if (nFields != 2 && nFields != 3) {
             strError = "detail event \"" + event + "\" is not NAME:X,Y or NAME:N";
+            return false;
+        }
+        if (!HasFields(szName, nFields)) {
+            strError = "detail event \"" + event + "\" needs " +
+                       (IsPointEvent(szName) ? "NAME:X,Y" : std::string(szName) + ":N");
             return false;
         }
         if (!Send(szName, a, b, strError))

@@ -239,7 +239,9 @@ void CLongTermRenderer::DrawEventMarks(CDC* pDC, const CStripLayout& layout) {
         const int64_t nOffset = event.nPosition - nRow * S;
         const int x = m_ptOrigin.x + static_cast<int>(static_cast<double>(nOffset) * dPixelsPerSample);
         const int y = static_cast<int>(nRow) * H + H / 2 + m_ptOrigin.y - EVENT_LABEL_RISE;
-        if (x + nMaxLabelWidth >= rcClip.left && x < rcClip.right)
+        const bool bShows = x + nMaxLabelWidth >= rcClip.left && x < rcClip.right &&
+                            y + lf.lfHeight >= rcClip.top && y < rcClip.bottom;
+        if (bShows)
             pDC->TextOut(x, y, pszLabel);
     }
     pDC->SetBkMode(nBkMode);
