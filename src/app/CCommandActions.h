@@ -34,7 +34,6 @@ public:
     // The action of a command id; null for an id no menu or toolbar holds.
     QAction* FindAction(int nId) const;
     QMenu* FindPopupOf(int nId) const;
-    const std::vector<QAction*>& GetToolBarActions() const { return m_apToolBarActions; }
     void UpdateActions(const std::vector<QAction*>& apActions);
     void UpdateMenu(QMenu* pMenu);
     void UpdateToolBar() { UpdateActions(m_apToolBarActions); }

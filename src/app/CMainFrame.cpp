@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -28,6 +29,8 @@ namespace {
 
 // How often the toolbar takes its commands' state while the program is idle.
 constexpr int g_nIdleUpdateMs = 250;
+// A first start, with no saved placement, takes this share of the screen.
+constexpr double g_dFirstSizeShare = 0.8;
 const QString g_strToolBarState = QStringLiteral("ToolBar/State");
 
 // The fields of the document template string (resource 128).
@@ -155,6 +158,9 @@ void CMainFrame::UpdateRecentFileItems() {
 void CMainFrame::ActivateFrame() {
     const std::optional<CWindowPlacement> placement = CWindowPlacement::Load(m_profile);
     if (!placement) {
+        // Where the window system puts a new window, at a size that shows a sheet.
+        if (const QScreen* pScreen = screen())
+            resize(pScreen->availableSize() * g_dFirstSizeShare);
         show();
         return;
     }

@@ -15,7 +15,6 @@ public:
     CZelvoCntrItem* AddItem(std::unique_ptr<CZelvoCntrItem> pItem);
     void RemoveAll();
 
-    bool IsEmpty() const { return m_apItems.empty(); }
     CZelvoCntrItem* GetFirstItem() const { return m_apItems.empty() ? nullptr : m_apItems.front().get(); }
     // The selection, or the first item when nothing was selected yet.
     CZelvoCntrItem* GetSelection();

@@ -24,7 +24,6 @@ public:
     int PrintDirect(CZelvoView& view, const QString& strPrinterName, const QString& strPdfFallback);
 
     static bool HasPrinter();
-    QPrinter& GetPrinter() { return m_printer; }
 
 private:
     bool ChoosePdfFile();

@@ -22,7 +22,6 @@ public:
 
     CRect OnGetItemPosition() const { return m_rcItemPosition; }
     void Draw(QPainter& painter, const CRect& rcBounds) const;
-    const QImage& GetPicture() const { return m_picture; }
 
     bool IsInPlaceActive() const { return m_bInPlaceActive; }
     void Activate() { m_bInPlaceActive = true; }

@@ -120,6 +120,16 @@ TEST_F(MainFrameTest, NavigationKeysScrollTheView) {
     EXPECT_EQ(widget.GetScrollPosition(), CPoint(100, 20));
 }
 
+TEST_F(MainFrameTest, EachDisplayShowsItsPointer) {
+    CZelvoViewWidget& widget = m_pFrame->GetViewWidget();
+    ASSERT_TRUE(Open("ecg12-resting.mwf"));
+    EXPECT_EQ(widget.GetCursor(), ECursor::Hand);
+    EXPECT_EQ(widget.viewport()->cursor().shape(), Qt::OpenHandCursor);
+    ASSERT_TRUE(Open("holter-2ch.mwf"));
+    EXPECT_EQ(widget.GetCursor(), ECursor::Magnifier);
+    EXPECT_EQ(widget.viewport()->cursor().shape(), Qt::BitmapCursor);
+}
+
 TEST_F(MainFrameTest, RecentFilesListTheNewestFirstInTheFileMenu) {
     ASSERT_TRUE(Open("ecg12-resting.mwf"));
     ASSERT_TRUE(Open("eeg.mwf"));
