@@ -68,6 +68,8 @@ private:
     int Baseline(int nChannel) const;
     double HorizontalScale() const;
     double VerticalScale() const;
+    // A sample value in pixels above the baseline, truncated.
+    int VerticalPixels(int nValue) const;
 
     // Measurement (CDetailWaveWndMeasure.cpp).
     void DrawValueMarks(CDC* pDC) const;

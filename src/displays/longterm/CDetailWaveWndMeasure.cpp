@@ -71,8 +71,7 @@ void CDetailWaveWnd::SetSecondPoint(int x, int y) {
 // ---- Figures ---------------------------------------------------------------------------------
 
 void CDetailWaveWnd::DrawValueMark(CDC* pDC, int64_t nOffset, int x) const {
-    const int y = Baseline(m_nMeasureChannel) -
-                  static_cast<int>(SampleAt(m_nMeasureChannel, nOffset) * VerticalScale());
+    const int y = Baseline(m_nMeasureChannel) - VerticalPixels(SampleAt(m_nMeasureChannel, nOffset));
     pDC->MoveTo(m_rcClient.right, y);
     pDC->LineTo(0, y);
     pDC->MoveTo(x, m_rcClient.bottom);

@@ -102,11 +102,15 @@ int CDetailWaveWnd::Baseline(int nChannel) const {
 }
 
 double CDetailWaveWnd::HorizontalScale() const {
-    return m_nSamplingInterval * m_nPixelsPerMm * PAPER_MM_PER_MICROSECOND;
+    return static_cast<double>(m_nSamplingInterval) * m_nPixelsPerMm * PAPER_MM_PER_MICROSECOND;
 }
 
 double CDetailWaveWnd::VerticalScale() const {
-    return m_nResolution * m_nPixelsPerMm * PAPER_MM_PER_NANOVOLT;
+    return static_cast<double>(m_nResolution) * m_nPixelsPerMm * PAPER_MM_PER_NANOVOLT;
+}
+
+int CDetailWaveWnd::VerticalPixels(int nValue) const {
+    return ToInt(nValue * VerticalScale());
 }
 
 void CDetailWaveWnd::DrawContents(CDC* pDC) {
@@ -157,12 +161,11 @@ void CDetailWaveWnd::DrawTrace(CDC* pDC, int nChannel) const {
     if (channel.pSamples == nullptr || s0 < 0 || s0 >= channel.nCount || dx <= 0.0)
         return;
     const int base = Baseline(nChannel);
-    const double a = VerticalScale();
     const CRect rcClip = pDC->GetClipBox();
     const STracePens pens;
     const CPen penOld = pDC->GetCurrentPen();
 
-    const int u = ToInt(channel.pSamples[s0] * a);
+    const int u = VerticalPixels(channel.pSamples[s0]);
     int nMax = u;
     int nMin = u;
     SColumn prev{-1, u, u, 0};
@@ -170,7 +173,8 @@ void CDetailWaveWnd::DrawTrace(CDC* pDC, int nChannel) const {
     double acc = 0.0;
     const int64_t nEnd = std::min(channel.nCount, s0 + 1 + m_scroll.GetMinuteSamples());
     for (int64_t s = s0 + 1; s < nEnd && x <= rcClip.right; ++s) {
-        const int v = static_cast<int16_t>(ToInt(channel.pSamples[s] * a));
+        // Held as a 16-bit value, as the original trace held it.
+        const int v = static_cast<int16_t>(VerticalPixels(channel.pSamples[s]));
         nMax = std::max(nMax, v);
         nMin = std::min(nMin, v);
         if (acc < 1.0) {
