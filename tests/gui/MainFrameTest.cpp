@@ -8,9 +8,13 @@
 #include "res/Resource.h"
 #include "view/CZelvoView.h"
 
+#include <QApplication>
+#include <QDropEvent>
 #include <QFile>
 #include <QMenu>
+#include <QMimeData>
 #include <QTest>
+#include <QUrl>
 
 namespace {
 
@@ -145,6 +149,19 @@ TEST_F(MainFrameTest, RecentFilesListTheNewestFirstInTheFileMenu) {
         m_pFrame->GetCommands().FindAction(ID_FILE_MRU_FILE1)->text().endsWith(QStringLiteral("eeg.mwf")));
     Trigger(ID_FILE_MRU_FILE1);
     EXPECT_TRUE(QString::fromStdString(m_doc.GetPathName()).endsWith(QStringLiteral("eeg.mwf")));
+}
+
+TEST_F(MainFrameTest, DroppedFileIsOpened) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(Sample("eeg.mwf"))});
+    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(m_pFrame.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(m_pFrame.get(), &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    EXPECT_EQ(m_pFrame->windowTitle(), QStringLiteral("eeg.mwf - Zelvo"));
+    EXPECT_EQ(View().GetCategory(), 4);
 }
 
 TEST_F(MainFrameTest, PlacementIsSavedOnCloseAndRestored) {

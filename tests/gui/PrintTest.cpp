@@ -6,6 +6,8 @@
 
 #include <QFile>
 #include <QPrintPreviewWidget>
+#include <QProcess>
+#include <QProcessEnvironment>
 
 namespace {
 
@@ -35,6 +37,31 @@ TEST_F(PrintTest, PreviewShowsThePagesOfTheView) {
     Trigger(ID_FILE_PRINT_PREVIEW);
     ASSERT_EQ(recorder.GetModals().size(), 1u);
     EXPECT_GE(nPreviewPages, 1);
+}
+
+} // namespace
+
+namespace {
+
+// The whole program from the command line: print and end, with the pages beside the recording.
+TEST(PrintSwitchTest, PrintSwitchWritesThePdfBesideTheRecordingAndEnds) {
+    if (CPrintController::HasPrinter())
+        GTEST_SKIP() << "a printer is installed; this test must not print on it";
+    QTemporaryDir dir;
+    const QString strRecording = dir.filePath(QStringLiteral("rec01.mwf"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(ZELVO_SAMPLE_DIR "/ecg12-resting.mwf"), strRecording));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path());
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(ZELVO_PROGRAM), {QStringLiteral("/p"), strRecording});
+    ASSERT_TRUE(program.waitForFinished());
+    EXPECT_EQ(program.exitCode(), 0);
+    QFile pdf(dir.filePath(QStringLiteral("rec01.pdf")));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
 }
 
 } // namespace
