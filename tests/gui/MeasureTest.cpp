@@ -1,4 +1,7 @@
 #include "CFrameFixture.h"
+#include "CModalRecorder.h"
+
+#include "app/CDetailWaveDialog.h"
 
 #include "app/CZelvoViewWidget.h"
 #include "res/Resource.h"
@@ -47,5 +50,23 @@ TEST_P(MeasureTest, DragMeasuresOnTheSheet) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, MeasureTest, testing::Values(ID_MEASURE_VALUE, ID_MEASURE_INTERVAL));
+
+using DetailWindowTest = CFrameFixture;
+
+// A click on the long-term strip opens the detail window over the main window.
+TEST_F(DetailWindowTest, ClickOnTheStripOpensTheDetailWindow) {
+    ASSERT_TRUE(Open("holter-2ch.mwf"));
+    m_pFrame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pFrame.get()));
+    m_pFrame->GetViewWidget().RedrawNow();
+    bool bDetail = false;
+    CModalRecorder recorder(
+        [&](QWidget* pDialog) { bDetail = dynamic_cast<CDetailWaveDialog*>(pDialog) != nullptr; });
+    QWidget* pViewport = m_pFrame->GetViewWidget().viewport();
+    QTest::mouseMove(pViewport, QPoint(300, 100));
+    QTest::mouseClick(pViewport, Qt::LeftButton, Qt::NoModifier, QPoint(300, 100));
+    ASSERT_EQ(recorder.GetModals().size(), 1u);
+    EXPECT_TRUE(bDetail);
+}
 
 } // namespace
