@@ -3,6 +3,7 @@
 #include "app/CZelvoDoc.h"
 #include "displays/ecg12/RecordLength.h"
 #include "displays/eeg/PixelOffset.h"
+#include "displays/general/BandLines.h"
 #include "mfer/CMferFrame.h"
 #include "mfer/MferAttributes.h"
 #include "platform/CDC.h"
@@ -131,19 +132,13 @@ void CEegRenderer::DrawGrid(CDC* pDC, int nGridHeight) const {
 }
 
 void CEegRenderer::DrawGridLines(CDC* pDC, COLORREF crLine, int nStep, int nGridHeight) const {
-    CPen pen(1, crLine);
-    const CPen penOld = pDC->SelectPen(pen);
-    // Lines cover W / 5 grid steps of 25 pixels from the left edge; those right of the visible
-    // part are never seen.
-    const int nLastOffset = m_rcClip.Width() / g_nGridLinesPerWidth * g_nGridStep;
-    for (int nOffset = 0; nOffset <= nLastOffset; nOffset += nStep) {
-        const int x = m_ptOrigin.x + m_rcClip.left + nOffset;
-        if (x >= m_rcClip.right)
-            break;
-        pDC->MoveTo(x, m_ptOrigin.y);
-        pDC->LineTo(x, m_ptOrigin.y + nGridHeight);
-    }
-    pDC->SelectPen(penOld);
+    // Lines cover W / 5 grid steps of 25 pixels from the visible left edge; those right of the
+    // visible part are never seen.
+    const int nLast = m_rcClip.Width() / g_nGridLinesPerWidth * g_nGridStep / nStep;
+    ForEachVisibleStep(m_ptOrigin.x + m_rcClip.left, nStep, nLast, m_rcClip.left, m_rcClip.right,
+                       [&](int64_t, int64_t x) {
+                           FillVerticalLine(pDC, x, m_ptOrigin.y, m_ptOrigin.y + nGridHeight, crLine);
+                       });
 }
 
 void CEegRenderer::DrawRuler(CDC* pDC) const {

@@ -2,6 +2,7 @@
 
 #include "displays/eeg/EegElectrode.h"
 #include "displays/eeg/PixelOffset.h"
+#include "displays/general/BandLines.h"
 #include "platform/CDC.h"
 #include "view/CZelvoView.h"
 
@@ -158,9 +159,9 @@ void CEegRenderer::DrawDerivationColumn(CDC* pDC, int y0, int xPrevious, int16_t
         pDC->LineTo(x, y0 - column.m_nHi);
         return;
     }
-    // The column's range, then the line through the middles of the neighbouring columns.
-    pDC->MoveTo(x, y0 - column.m_nLo);
-    pDC->LineTo(x, y0 - column.m_nHi);
+    // The column's range, filled as the pen would draw it upward from the low end, then the line
+    // through the middles of the neighbouring columns.
+    FillVerticalLine(pDC, x, y0 - column.m_nHi + 1, y0 - column.m_nLo + 1, m_crWave);
     pDC->MoveTo(xLeft + xPrevious, y0 - nPreviousMiddle);
     pDC->LineTo(x, y0 - column.Middle());
 }
