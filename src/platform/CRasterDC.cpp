@@ -51,8 +51,11 @@ void CRasterDC::FillDeviceRect(const CRect& rect, COLORREF cr) {
 void CRasterDC::PaintInside(const CRect& rect, COLORREF cr) {
     const bool bInvert = GetROP2() == R2_NOT;
     const QRgb nColor = ToQRgb(cr);
+    // One detach check per fill, not one per row: grids and traces are thousands of thin fills.
+    uchar* pBits = m_image.bits();
+    const qsizetype nStride = m_image.bytesPerLine();
     for (int y = rect.top; y < rect.bottom; ++y) {
-        QRgb* pRow = reinterpret_cast<QRgb*>(m_image.scanLine(y));
+        QRgb* pRow = reinterpret_cast<QRgb*>(pBits + y * nStride);
         for (int x = rect.left; x < rect.right; ++x) {
             pRow[x] = bInvert ? pRow[x] ^ g_nRgbMask : nColor;
         }
