@@ -107,12 +107,12 @@ void CMainFrame::CreateStatusBar() {
     }
     connect(pStatusBar, &QStatusBar::messageChanged, this, [this](const QString& strMessage) {
         if (strMessage.isEmpty())
-            ShowIdleMessage(strMessage);
+            ShowIdleMessage();
     });
-    ShowIdleMessage(QString());
+    ShowIdleMessage();
 }
 
-void CMainFrame::ShowIdleMessage(const QString&) {
+void CMainFrame::ShowIdleMessage() {
     statusBar()->showMessage(Text(AFX_IDS_IDLEMESSAGE));
 }
 

@@ -10,13 +10,15 @@
 #include <QTimer>
 
 #include <memory>
+#include <vector>
 
 class CCommandActions;
 class CSettingsProfile;
 class CZelvoDoc;
 class CZelvoView;
 class CZelvoViewWidget;
-class QLabel;
+class QAction;
+class QToolBar;
 
 // The main window: the menus, toolbar 128 and status bar around the waveform view. It carries out
 // the File, Edit and Help commands itself and hands every other command to the view; it keeps its
@@ -61,7 +63,7 @@ private:
     void UpdateRecentFileItems();
     void UpdateTitle();
     void SavePlacement();
-    void ShowIdleMessage(const QString& strMessage);
+    void ShowIdleMessage();
     void CreateRecentFileItems();
     QString DocumentFilter() const;
 
