@@ -54,3 +54,14 @@ TEST_F(ViewDialogsTest, ColourDialogLeavesTheProfileAloneWhenNothingChanged) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ViewDialogsTest, HelpAboutShowsTheAboutBox) {
+    CModalRecorder recorder;
+    Trigger(ID_APP_ABOUT);
+    ASSERT_EQ(recorder.GetModals().size(), 1u);
+    EXPECT_EQ(recorder.GetModals()[0].strTitle, QStringLiteral("Zelvoのﾊﾞｰｼﾞｮﾝ情報"));
+}
+
+} // namespace
