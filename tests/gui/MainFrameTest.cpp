@@ -11,10 +11,13 @@
 #include <QApplication>
 #include <QDropEvent>
 #include <QFile>
+
 #include <QMenu>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTest>
 #include <QUrl>
+#include <algorithm>
 
 namespace {
 
@@ -132,6 +135,44 @@ TEST_F(MainFrameTest, EachDisplayShowsItsPointer) {
     ASSERT_TRUE(Open("holter-2ch.mwf"));
     EXPECT_EQ(widget.GetCursor(), ECursor::Magnifier);
     EXPECT_EQ(widget.viewport()->cursor().shape(), Qt::BitmapCursor);
+}
+
+// Buttons that are on no menu take their state on idle.
+TEST_F(MainFrameTest, ToolbarOnlyButtonsFollowTheDisplay) {
+    ASSERT_TRUE(Open("ecg12-resting.mwf"));
+    m_pFrame->GetViewWidget().RedrawNow();
+    m_pFrame->UpdateToolBar();
+    QAction* pSwitch = m_pFrame->GetCommands().FindAction(ID_DISPLAY_SWITCH);
+    QAction* pFilter = m_pFrame->GetCommands().FindAction(ID_HIGH_CUT_FILTER);
+    ASSERT_NE(pSwitch, nullptr);
+    ASSERT_NE(pFilter, nullptr);
+    EXPECT_TRUE(pSwitch->isEnabled());
+    EXPECT_TRUE(pFilter->isEnabled());
+    pFilter->trigger();
+    EXPECT_TRUE(pFilter->isChecked());
+    ASSERT_TRUE(Open("holter-2ch.mwf"));
+    m_pFrame->GetViewWidget().RedrawNow();
+    m_pFrame->UpdateToolBar();
+    EXPECT_FALSE(pSwitch->isEnabled());
+    EXPECT_FALSE(pFilter->isEnabled());
+    EXPECT_TRUE(pFilter->isChecked());
+}
+
+TEST_F(MainFrameTest, ScrollBarPagesByTheClientAndStepsByTheLine) {
+    ASSERT_TRUE(Open("ecg12-resting.mwf"));
+    m_pFrame->resize(500, 300);
+    m_pFrame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pFrame.get()));
+    CZelvoViewWidget& widget = m_pFrame->GetViewWidget();
+    widget.RedrawNow();
+    widget.verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(widget.GetScrollPosition().y,
+              std::min(widget.GetClientSize().cy, widget.GetScrollLimit(SB_VERT)));
+    widget.horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(widget.GetScrollPosition().x, 100);
+    EXPECT_EQ(widget.horizontalScrollBar()->value(), 100);
+    widget.verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMinimum);
+    EXPECT_EQ(widget.GetScrollPosition().y, 0);
 }
 
 TEST_F(MainFrameTest, RecentFilesListTheNewestFirstInTheFileMenu) {
