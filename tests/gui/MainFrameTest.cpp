@@ -11,12 +11,12 @@
 #include <QApplication>
 #include <QDropEvent>
 #include <QFile>
-
 #include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTest>
 #include <QUrl>
+
 #include <algorithm>
 
 namespace {
