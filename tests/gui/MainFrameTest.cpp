@@ -130,6 +130,8 @@ TEST_F(MainFrameTest, NavigationKeysScrollTheView) {
 TEST_F(MainFrameTest, EachDisplayShowsItsPointer) {
     CZelvoViewWidget& widget = m_pFrame->GetViewWidget();
     ASSERT_TRUE(Open("ecg12-resting.mwf"));
+    // The wait cursor of the decoding is gone again.
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(widget.GetCursor(), ECursor::Hand);
     EXPECT_EQ(widget.viewport()->cursor().shape(), Qt::OpenHandCursor);
     ASSERT_TRUE(Open("holter-2ch.mwf"));
