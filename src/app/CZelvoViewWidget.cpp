@@ -72,9 +72,10 @@ unsigned MouseFlags(const QMouseEvent& event) {
     return nFlags;
 }
 
-CPoint ClientPoint(const QMouseEvent& event) {
-    const QPoint pt = event.position().toPoint();
-    return {pt.x(), pt.y()};
+// Positions are device pixels, the view's own unit on a high-density screen too.
+CPoint ClientPoint(const QMouseEvent& event, double ratio) {
+    const QPointF pt = event.position() * ratio;
+    return {static_cast<int>(pt.x()), static_cast<int>(pt.y())};
 }
 
 } // namespace
@@ -169,7 +170,7 @@ void CZelvoViewWidget::RepaintImage() {
         m_image = CRasterDC::CreateImage(sizeClient, g_crWindowBackground);
     else
         m_image.fill(ToQRgb(g_crWindowBackground));
-    CRasterDC dc(m_image, GetScreenLogPixelsX());
+    CRasterDC dc(m_image, DeviceLogPixelsX());
     dc.SetWindowOrg(m_scroll.GetScrollPosition());
     if (m_pView != nullptr)
         m_pView->OnDraw(&dc);
@@ -181,6 +182,10 @@ void CZelvoViewWidget::RepaintImage() {
 void CZelvoViewWidget::paintEvent(QPaintEvent*) {
     RepaintImage();
     QPainter painter(viewport());
+    // The picture is drawn in device pixels and shown one to one, so it stays sharp at any
+    // screen scale.
+    const double ratio = DeviceRatio();
+    painter.scale(1.0 / ratio, 1.0 / ratio);
     painter.drawImage(0, 0, m_image);
     if (m_fnOverlay)
         m_fnOverlay(painter, m_scroll.GetScrollPosition());
@@ -188,44 +193,51 @@ void CZelvoViewWidget::paintEvent(QPaintEvent*) {
 
 void CZelvoViewWidget::resizeEvent(QResizeEvent* pEvent) {
     QAbstractScrollArea::resizeEvent(pEvent);
-    const QSize size = viewport()->size();
+    const QSize size = viewport()->size() * DeviceRatio();
     m_scroll.SetClientSize(CSize(size.width(), size.height()));
     SyncScrollBars();
     Invalidate();
 }
 
 std::unique_ptr<CDC> CZelvoViewWidget::GetClientDC() {
-    return std::make_unique<CWindowClientDC>(m_image, GetScreenLogPixelsX(),
-                                             [this] { viewport()->update(); });
+    return std::make_unique<CWindowClientDC>(m_image, DeviceLogPixelsX(), [this] { viewport()->update(); });
 }
 
 int CZelvoViewWidget::GetScreenLogPixelsX() const {
     return logicalDpiX();
 }
 
+double CZelvoViewWidget::DeviceRatio() const {
+    return viewport()->devicePixelRatioF();
+}
+
+int CZelvoViewWidget::DeviceLogPixelsX() const {
+    return static_cast<int>(logicalDpiX() * DeviceRatio() + 0.5);
+}
+
 // ---- Input -----------------------------------------------------------------------------------
 
 void CZelvoViewWidget::mouseMoveEvent(QMouseEvent* pEvent) {
     if (m_pView != nullptr)
-        m_pView->OnMouseMove(MouseFlags(*pEvent), ClientPoint(*pEvent));
+        m_pView->OnMouseMove(MouseFlags(*pEvent), ClientPoint(*pEvent, DeviceRatio()));
 }
 
 void CZelvoViewWidget::mousePressEvent(QMouseEvent* pEvent) {
     if (m_pView == nullptr)
         return;
     if (pEvent->button() == Qt::LeftButton)
-        m_pView->OnLButtonDown(MouseFlags(*pEvent), ClientPoint(*pEvent));
+        m_pView->OnLButtonDown(MouseFlags(*pEvent), ClientPoint(*pEvent, DeviceRatio()));
     else if (pEvent->button() == Qt::RightButton)
-        m_pView->OnRButtonDown(MouseFlags(*pEvent), ClientPoint(*pEvent));
+        m_pView->OnRButtonDown(MouseFlags(*pEvent), ClientPoint(*pEvent, DeviceRatio()));
 }
 
 void CZelvoViewWidget::mouseReleaseEvent(QMouseEvent* pEvent) {
     if (m_pView == nullptr)
         return;
     if (pEvent->button() == Qt::LeftButton)
-        m_pView->OnLButtonUp(MouseFlags(*pEvent), ClientPoint(*pEvent));
+        m_pView->OnLButtonUp(MouseFlags(*pEvent), ClientPoint(*pEvent, DeviceRatio()));
     else if (pEvent->button() == Qt::RightButton)
-        m_pView->OnRButtonUp(MouseFlags(*pEvent), ClientPoint(*pEvent));
+        m_pView->OnRButtonUp(MouseFlags(*pEvent), ClientPoint(*pEvent, DeviceRatio()));
 }
 
 void CZelvoViewWidget::keyPressEvent(QKeyEvent* pEvent) {

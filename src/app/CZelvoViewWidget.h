@@ -59,6 +59,9 @@ private:
     void MovedIf(bool bMoved);
     void SyncScrollBars();
     void RepaintImage();
+    // Device pixels per logical pixel of the screen the widget is on, and the resolution that gives.
+    double DeviceRatio() const;
+    int DeviceLogPixelsX() const;
 
     CZelvoView* m_pView = nullptr;
     CScrollState m_scroll;

@@ -46,7 +46,7 @@ CZelvoView::CZelvoView(CZelvoDoc& doc, IViewWindow& window, IProfile& profile)
       m_pLongTerm(std::make_unique<CLongTermRenderer>()), m_pEeg(std::make_unique<CEegRenderer>(window)),
       m_pBloodPressure(std::make_unique<CBloodPressureRenderer>()),
       m_pUniversal(std::make_unique<CUniversalRenderer>()), m_pType30(std::make_unique<CType30Renderer>()),
-      m_nScreenDpi(window.GetScreenLogPixelsX() > 0 ? window.GetScreenLogPixelsX() : DEFAULT_SCREEN_DPI) {}
+      m_nScreenDpi(ScreenLogicalDpi()) {}
 
 CZelvoView::~CZelvoView() = default;
 
@@ -135,10 +135,18 @@ void CZelvoView::ApplyFileDefaults() {
 
 int CZelvoView::CalcPixelsPerMm(CDC* pDC) const {
     const int nScreen = m_settings.m_nTimeScale - 2;
-    if (!pDC->IsPrinting())
+    // Paper, and a high-density screen, have more device pixels to the inch than the screen's
+    // logical resolution the scale is made for: the sheet keeps its size in millimetres.
+    const int nReference = pDC->IsPrinting() ? m_nScreenDpi : ScreenLogicalDpi();
+    const int nDevice = pDC->GetDeviceCaps(LOGPIXELSX);
+    if (nDevice == nReference)
         return nScreen;
-    const double ratio = static_cast<double>(pDC->GetDeviceCaps(LOGPIXELSX)) / m_nScreenDpi;
-    return static_cast<int>(nScreen * ratio);
+    return static_cast<int>(nScreen * (static_cast<double>(nDevice) / nReference));
+}
+
+int CZelvoView::ScreenLogicalDpi() const {
+    const int nDpi = m_window.GetScreenLogPixelsX();
+    return nDpi > 0 ? nDpi : DEFAULT_SCREEN_DPI;
 }
 
 void CZelvoView::OnDraw(CDC* pDC) {
@@ -150,8 +158,8 @@ void CZelvoView::OnDraw(CDC* pDC) {
         const int32_t nUserTimeScale = m_settings.m_nTimeScale;
         if (bPrinting)
             m_settings.m_nTimeScale = STANDARD_TIME_SCALE;
-        else if (const int nDpi = pDC->GetDeviceCaps(LOGPIXELSX); nDpi > 0)
-            m_nScreenDpi = nDpi;
+        else
+            m_nScreenDpi = ScreenLogicalDpi();
         m_nCategory = GetCategory();
         DrawCategory(pDC);
         // A printer pass must not leave the screen's scroll bars in printer pixels.

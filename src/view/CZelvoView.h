@@ -99,6 +99,7 @@ public:
 
 private:
     const MferAttributes* FrameAttributes() const;
+    int ScreenLogicalDpi() const;
     CRenderer* RendererOf(int nCategory) const;
     void DrawCategory(CDC* pDC);
     void SetScrollSizesForCategory(CSize sizeClient);
