@@ -73,6 +73,8 @@ int QtWeight(int nWeight) {
 const QFont& CTextDrawer::Resolve(const LOGFONT& lf) {
     if (!m_bResolved || !(lf == m_lfResolved)) {
         m_font = MakeFont(lf);
+        m_metrics.emplace(m_font, &m_device);
+        m_widths.clear();
         m_lfResolved = lf;
         m_bResolved = true;
     }
@@ -106,21 +108,28 @@ int CTextDrawer::EmPixels(const QFont& font, int nHeight) const {
     return std::max(static_cast<int>(std::lround(nCell / dCellPerEm)), 1);
 }
 
+int CTextDrawer::Width(const std::string& strText) {
+    const auto it = m_widths.find(strText);
+    if (it != m_widths.end())
+        return it->second;
+    const int nWidth = m_metrics->horizontalAdvance(QString::fromStdString(strText));
+    m_widths.emplace(strText, nWidth);
+    return nWidth;
+}
+
 CSize CTextDrawer::Measure(const LOGFONT& lf, const std::string& strText) {
-    const QFontMetrics metrics(Resolve(lf), &m_device);
-    return {metrics.horizontalAdvance(QString::fromStdString(strText)), metrics.height()};
+    Resolve(lf);
+    return {Width(strText), m_metrics->height()};
 }
 
 void CTextDrawer::Draw(QPainter& painter, const CDC& dc, CPoint ptTopLeft, const std::string& strText) {
     const QFont& font = Resolve(dc.GetCurrentFont().GetLogFont());
-    const QString text = QString::fromStdString(strText);
-    const QFontMetrics metrics(font, &m_device);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (dc.GetBkMode() == OPAQUE) {
-        painter.fillRect(QRect(ptTopLeft.x, ptTopLeft.y, metrics.horizontalAdvance(text), metrics.height()),
+        painter.fillRect(QRect(ptTopLeft.x, ptTopLeft.y, Width(strText), m_metrics->height()),
                          ToQColor(dc.GetBkColor()));
     }
     painter.setFont(font);
     painter.setPen(ToQColor(dc.GetTextColor()));
-    painter.drawText(QPoint(ptTopLeft.x, ptTopLeft.y + metrics.ascent()), text);
+    painter.drawText(QPoint(ptTopLeft.x, ptTopLeft.y + m_metrics->ascent()), QString::fromStdString(strText));
 }

@@ -6,8 +6,11 @@
 #include "platform/LogFont.h"
 
 #include <QFont>
+#include <QFontMetrics>
 
+#include <optional>
 #include <string>
+#include <unordered_map>
 
 class QPaintDevice;
 class QPainter;
@@ -27,9 +30,14 @@ private:
     const QFont& Resolve(const LOGFONT& lf);
     QFont MakeFont(const LOGFONT& lf) const;
     int EmPixels(const QFont& font, int nHeight) const;
+    // Widths of texts already laid out in the resolved font: displays write the same few labels
+    // again and again.
+    int Width(const std::string& strText);
 
     QPaintDevice& m_device;
     LOGFONT m_lfResolved;
     QFont m_font;
+    std::optional<QFontMetrics> m_metrics;
+    std::unordered_map<std::string, int> m_widths;
     bool m_bResolved = false;
 };
