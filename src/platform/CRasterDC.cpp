@@ -16,6 +16,34 @@ bool IsRgb32(QImage::Format format) {
     return format == QImage::Format_ARGB32 || format == QImage::Format_RGB32;
 }
 
+// A run [nFrom, nTo) or, going back, (nTo, nFrom], as a first and an end coordinate.
+void OrderRun(long long nFrom, long long nTo, long long& nFirst, long long& nEnd) {
+    nFirst = nFrom <= nTo ? nFrom : nTo + 1;
+    nEnd = nFrom <= nTo ? nTo : nFrom + 1;
+}
+
+// The pixels a one-pixel pen covers from ptFrom up to, not including, ptTo on one row or column,
+// cut to the bounds; false when none of them lies inside.
+bool AxisRun(CPoint ptFrom, CPoint ptTo, const CRect& rcBounds, CRect& rcRun) {
+    long long nLeft = ptFrom.x;
+    long long nRight = static_cast<long long>(ptFrom.x) + 1;
+    long long nTop = ptFrom.y;
+    long long nBottom = static_cast<long long>(ptFrom.y) + 1;
+    if (ptFrom.y == ptTo.y)
+        OrderRun(ptFrom.x, ptTo.x, nLeft, nRight);
+    else
+        OrderRun(ptFrom.y, ptTo.y, nTop, nBottom);
+    nLeft = std::max<long long>(nLeft, rcBounds.left);
+    nRight = std::min<long long>(nRight, rcBounds.right);
+    nTop = std::max<long long>(nTop, rcBounds.top);
+    nBottom = std::min<long long>(nBottom, rcBounds.bottom);
+    if (nLeft >= nRight || nTop >= nBottom)
+        return false;
+    rcRun = CRect(static_cast<int>(nLeft), static_cast<int>(nTop), static_cast<int>(nRight),
+                  static_cast<int>(nBottom));
+    return true;
+}
+
 } // namespace
 
 CRasterDC::CRasterDC(QImage& image, int nLogPixelsX)
@@ -37,6 +65,13 @@ bool CRasterDC::SavePng(const std::string& strPath) const {
 
 void CRasterDC::DrawDeviceLine(CPoint ptFrom, CPoint ptTo) {
     const CPen& pen = GetCurrentPen();
+    // Thin rows and columns, the bulk of grids and smooth traces, need no stepping.
+    if (pen.GetWidth() == 1 && ptFrom != ptTo && (ptFrom.x == ptTo.x || ptFrom.y == ptTo.y)) {
+        CRect rcRun;
+        if (AxisRun(ptFrom, ptTo, GetBounds(), rcRun))
+            PaintInside(rcRun, pen.GetColor());
+        return;
+    }
     const CLineRaster raster(ptFrom, ptTo, pen.GetWidth());
     raster.ForEachSpan(GetBounds(), [&](const CRect& rcSpan) { PaintInside(rcSpan, pen.GetColor()); });
 }
