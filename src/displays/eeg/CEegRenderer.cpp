@@ -21,7 +21,7 @@ constexpr int64_t g_nMillisecondsPerSecond = 1000;
 // The grid hangs on the visible left edge: a thin line every 0.2 s, a heavy one every second.
 constexpr int g_nGridStep = 25;
 constexpr int g_nHeavyGridStep = 125;
-constexpr int g_nGridLinesPerWidth = 5; // thin lines drawn per client width unit, W / 5
+constexpr int g_nGridLinesPerWidth = 5; // the grid spans W / 5 steps for a visible width W
 constexpr COLORREF g_crThinGrid = RGB(255, 255, 192);
 constexpr COLORREF g_crHeavyGrid = RGB(255, 255, 0);
 

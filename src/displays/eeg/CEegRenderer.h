@@ -13,12 +13,12 @@
 #include <string>
 
 class IUserPrompt;
+struct ViewSettings;
 
 // Electrode codes are 7 bits wide.
 inline constexpr int g_nEegElectrodeCodes = 128;
 // Traces and labels start 5 mm right of the sheet's edge.
 inline constexpr int g_nEegTraceMarginMm = 5;
-struct ViewSettings;
 
 // The EEG display: a time grid and ruler that stay on the visible part of the sheet, one row per
 // electrode-pair derivation of the montage, then the recording's first ECG lead and its first
