@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -16,33 +17,63 @@ bool IsRgb32(QImage::Format format) {
     return format == QImage::Format_ARGB32 || format == QImage::Format_RGB32;
 }
 
-// A run [nFrom, nTo) or, going back, (nTo, nFrom], as a first and an end coordinate.
-void OrderRun(long long nFrom, long long nTo, long long& nFirst, long long& nEnd) {
-    nFirst = nFrom <= nTo ? nFrom : nTo + 1;
-    nEnd = nFrom <= nTo ? nTo : nFrom + 1;
-}
+// The pixels of a thin line that moves at most one pixel across its major axis: the first half of
+// its steps (rounded up) on the start's row or column, the rest on the next one, as the rasteriser
+// rounds halves away from the start. Each part is one rectangle.
+class CThinRuns {
+public:
+    CThinRuns(CPoint ptFrom, CPoint ptTo) {
+        const long long nDx = static_cast<long long>(ptTo.x) - ptFrom.x;
+        const long long nDy = static_cast<long long>(ptTo.y) - ptFrom.y;
+        m_bXMajor = std::llabs(nDx) >= std::llabs(nDy);
+        const long long nMajorDelta = m_bXMajor ? nDx : nDy;
+        const long long nMinorDelta = m_bXMajor ? nDy : nDx;
+        m_nMajor0 = m_bXMajor ? ptFrom.x : ptFrom.y;
+        m_nMinor0 = m_bXMajor ? ptFrom.y : ptFrom.x;
+        m_nMajorDir = nMajorDelta < 0 ? -1 : 1;
+        m_nMinorDelta = nMinorDelta;
+        m_nSteps = std::llabs(nMajorDelta);
+    }
 
-// The pixels a one-pixel pen covers from ptFrom up to, not including, ptTo on one row or column,
-// cut to the bounds; false when none of them lies inside.
-bool AxisRun(CPoint ptFrom, CPoint ptTo, const CRect& rcBounds, CRect& rcRun) {
-    long long nLeft = ptFrom.x;
-    long long nRight = static_cast<long long>(ptFrom.x) + 1;
-    long long nTop = ptFrom.y;
-    long long nBottom = static_cast<long long>(ptFrom.y) + 1;
-    if (ptFrom.y == ptTo.y)
-        OrderRun(ptFrom.x, ptTo.x, nLeft, nRight);
-    else
-        OrderRun(ptFrom.y, ptTo.y, nTop, nBottom);
-    nLeft = std::max<long long>(nLeft, rcBounds.left);
-    nRight = std::min<long long>(nRight, rcBounds.right);
-    nTop = std::max<long long>(nTop, rcBounds.top);
-    nBottom = std::min<long long>(nBottom, rcBounds.bottom);
-    if (nLeft >= nRight || nTop >= nBottom)
-        return false;
-    rcRun = CRect(static_cast<int>(nLeft), static_cast<int>(nTop), static_cast<int>(nRight),
-                  static_cast<int>(nBottom));
-    return true;
-}
+    bool Applies() const { return m_nSteps > 0 && std::llabs(m_nMinorDelta) <= 1; }
+
+    // fn(const CRect&) receives each part's pixels inside rcBounds.
+    template <class Fn> void ForEachRun(const CRect& rcBounds, Fn&& fn) const {
+        const long long nFirstPart = m_nMinorDelta == 0 ? m_nSteps : (m_nSteps + 1) / 2;
+        Run(0, nFirstPart, m_nMinor0, rcBounds, fn);
+        Run(nFirstPart, m_nSteps, m_nMinor0 + m_nMinorDelta, rcBounds, fn);
+    }
+
+private:
+    template <class Fn>
+    void Run(long long nStepFirst, long long nStepEnd, long long nMinor, const CRect& rcBounds,
+             Fn&& fn) const {
+        if (nStepFirst >= nStepEnd)
+            return;
+        const long long nA = m_nMajor0 + m_nMajorDir * nStepFirst;
+        const long long nB = m_nMajor0 + m_nMajorDir * (nStepEnd - 1);
+        const long long nMajorFirst = std::min(nA, nB);
+        const long long nMajorEnd = std::max(nA, nB) + 1;
+        long long nLeft = m_bXMajor ? nMajorFirst : nMinor;
+        long long nRight = m_bXMajor ? nMajorEnd : nMinor + 1;
+        long long nTop = m_bXMajor ? nMinor : nMajorFirst;
+        long long nBottom = m_bXMajor ? nMinor + 1 : nMajorEnd;
+        nLeft = std::max<long long>(nLeft, rcBounds.left);
+        nRight = std::min<long long>(nRight, rcBounds.right);
+        nTop = std::max<long long>(nTop, rcBounds.top);
+        nBottom = std::min<long long>(nBottom, rcBounds.bottom);
+        if (nLeft < nRight && nTop < nBottom)
+            fn(CRect(static_cast<int>(nLeft), static_cast<int>(nTop), static_cast<int>(nRight),
+                     static_cast<int>(nBottom)));
+    }
+
+    bool m_bXMajor = true;
+    long long m_nMajor0 = 0;
+    long long m_nMinor0 = 0;
+    int m_nMajorDir = 1;
+    long long m_nMinorDelta = 0;
+    long long m_nSteps = 0;
+};
 
 } // namespace
 
@@ -65,11 +96,9 @@ bool CRasterDC::SavePng(const std::string& strPath) const {
 
 void CRasterDC::DrawDeviceLine(CPoint ptFrom, CPoint ptTo) {
     const CPen& pen = GetCurrentPen();
-    // Thin rows and columns, the bulk of grids and smooth traces, need no stepping.
-    if (pen.GetWidth() == 1 && ptFrom != ptTo && (ptFrom.x == ptTo.x || ptFrom.y == ptTo.y)) {
-        CRect rcRun;
-        if (AxisRun(ptFrom, ptTo, GetBounds(), rcRun))
-            PaintInside(rcRun, pen.GetColor());
+    // Thin rows, columns and one-pixel steps, the bulk of grids and dense traces, need no stepping.
+    if (const CThinRuns runs(ptFrom, ptTo); pen.GetWidth() == 1 && runs.Applies()) {
+        runs.ForEachRun(GetBounds(), [&](const CRect& rcRun) { PaintInside(rcRun, pen.GetColor()); });
         return;
     }
     const CLineRaster raster(ptFrom, ptTo, pen.GetWidth());
