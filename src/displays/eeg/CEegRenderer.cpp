@@ -21,7 +21,7 @@ constexpr int64_t g_nMillisecondsPerSecond = 1000;
 // The grid hangs on the visible left edge: a thin line every 0.2 s, a heavy one every second.
 constexpr int g_nGridStep = 25;
 constexpr int g_nHeavyGridStep = 125;
-constexpr int g_nGridLinesPerWidth = 5; // the grid spans W / 5 steps for a visible width W
+constexpr int g_nGridLinesPerWidth = 5;
 constexpr COLORREF g_crThinGrid = RGB(255, 255, 192);
 constexpr COLORREF g_crHeavyGrid = RGB(255, 255, 0);
 
@@ -127,16 +127,13 @@ void CEegRenderer::DrawBackground(CDC* pDC, int nDerivations, int nExtraRows) {
 }
 
 void CEegRenderer::DrawGrid(CDC* pDC, int nGridHeight) const {
-    DrawGridLines(pDC, g_crThinGrid, g_nGridStep, nGridHeight);
-    DrawGridLines(pDC, g_crHeavyGrid, g_nHeavyGridStep, nGridHeight);
-}
-
-void CEegRenderer::DrawGridLines(CDC* pDC, COLORREF crLine, int nStep, int nGridHeight) const {
-    // Lines cover W / 5 grid steps of 25 pixels from the visible left edge; those right of the
-    // visible part are never seen.
-    const int nLast = m_rcClip.Width() / g_nGridLinesPerWidth * g_nGridStep / nStep;
-    ForEachVisibleStep(m_ptOrigin.x + m_rcClip.left, nStep, nLast, m_rcClip.left, m_rcClip.right,
-                       [&](int64_t, int64_t x) {
+    // The grid spans W / 5 steps of 0.2 s from the visible left edge; lines right of the visible part
+    // are never seen. Every fifth line is the heavy one of a whole second, drawn in place of the thin.
+    const int nSteps = m_rcClip.Width() / g_nGridLinesPerWidth;
+    const int nThinPerHeavy = g_nHeavyGridStep / g_nGridStep;
+    ForEachVisibleStep(m_ptOrigin.x + m_rcClip.left, g_nGridStep, nSteps, m_rcClip.left, m_rcClip.right,
+                       [&](int64_t k, int64_t x) {
+                           const COLORREF crLine = k % nThinPerHeavy == 0 ? g_crHeavyGrid : g_crThinGrid;
                            FillVerticalLine(pDC, x, m_ptOrigin.y, m_ptOrigin.y + nGridHeight, crLine);
                        });
 }

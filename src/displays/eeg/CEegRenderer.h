@@ -55,7 +55,6 @@ private:
 
     void DrawBackground(CDC* pDC, int nDerivations, int nExtraRows);
     void DrawGrid(CDC* pDC, int nGridHeight) const;
-    void DrawGridLines(CDC* pDC, COLORREF crLine, int nStep, int nGridHeight) const;
     void DrawRuler(CDC* pDC) const;
 
     void DrawDerivation(CDC* pDC, int nRow, int nFirstChannel, int nSecondChannel);
