@@ -1,7 +1,6 @@
 // Decoding speed on long recordings: a 24-hour two-channel Holter at 250 Hz and a one-hour
 // 12-lead ECG at 1 kHz, both 16-bit with block length 1 (about 86 MB each).
 #include "app/CZelvoDoc.h"
-#include "app/CZelvoDoc.h"
 #include "mfer/CMferFile.h"
 
 #include "CMferWriter.h"
@@ -9,8 +8,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <filesystem>
-#include <string>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -58,8 +55,12 @@ void LoadAndDecode(benchmark::State& state, const std::vector<uint8_t>& image) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(image.size()));
 }
 
-void BM_DecodeHolter24h(benchmark::State& state) { LoadAndDecode(state, Holter24h()); }
-void BM_DecodeEcg12OneHour(benchmark::State& state) { LoadAndDecode(state, Ecg12OneHour()); }
+void BM_DecodeHolter24h(benchmark::State& state) {
+    LoadAndDecode(state, Holter24h());
+}
+void BM_DecodeEcg12OneHour(benchmark::State& state) {
+    LoadAndDecode(state, Ecg12OneHour());
+}
 
 // The whole open a user waits for: reading the file from disk and decoding it.
 void BM_OpenHolter24hFromDisk(benchmark::State& state) {

@@ -1,20 +1,15 @@
 // Painting speed of the 12-lead sheet into a 1920 x 1080 client: a 10-second resting ECG in each
 // layout, normal and smooth, with and without the 30 Hz filter, and a 24-hour recording at several
 // scroll positions, where the cost must follow the visible part rather than the length.
-#include "app/CZelvoDoc.h"
-#include "platform/CHeadlessViewWindow.h"
-#include "platform/CMemoryProfile.h"
 #include "platform/CRasterDC.h"
-#include "view/CZelvoView.h"
 
+#include "CBenchView.h"
 #include "CMferWriter.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -57,46 +52,23 @@ CMferWriter MakeRecording(const std::vector<uint16_t>& awLeads, int nRateHz, int
     return w;
 }
 
-// One recording opened in a view inside a headless window of the benchmark's client size.
-class CEcgView {
-public:
-    CEcgView(const std::string& strName, const CMferWriter& writer) : m_window(g_sizeClient) {
-        const std::filesystem::path path =
-            std::filesystem::temp_directory_path() / ("zelvo-ecg12-bench-" + strName);
-        m_bOpen = writer.WriteFile(path.string()) && m_doc.OnOpenDocument(path.string()) != 0;
-        std::filesystem::remove(path);
-        m_pView = std::make_unique<CZelvoView>(m_doc, m_window, m_profile);
-        m_pView->OnInitialUpdate();
-    }
-
-    bool IsOpen() const { return m_bOpen; }
-    CZelvoView& View() { return *m_pView; }
-
-private:
-    CZelvoDoc m_doc;
-    CHeadlessViewWindow m_window;
-    CMemoryProfile m_profile;
-    std::unique_ptr<CZelvoView> m_pView;
-    bool m_bOpen = false;
-};
-
-CEcgView& RestingTwelveLeads() {
-    static CEcgView view("resting.mwf", MakeRecording(g_awTwelveLeads, 1000, 10));
+CBenchView& RestingTwelveLeads() {
+    static CBenchView view(MakeRecording(g_awTwelveLeads, 1000, 10), "ecg12-resting", g_sizeClient);
     return view;
 }
 
-CEcgView& RestingThreeLeads() {
-    static CEcgView view("three.mwf", MakeRecording(g_awThreeLeads, 1000, 10));
+CBenchView& RestingThreeLeads() {
+    static CBenchView view(MakeRecording(g_awThreeLeads, 1000, 10), "ecg12-three", g_sizeClient);
     return view;
 }
 
-CEcgView& DayLongLimbPair() {
-    static CEcgView view("day.mwf", MakeRecording(g_awLimbPair, 250, 24 * 3600));
+CBenchView& DayLongLimbPair() {
+    static CBenchView view(MakeRecording(g_awLimbPair, 250, 24 * 3600), "ecg12-day", g_sizeClient);
     return view;
 }
 
 // Paints at a scroll position given in per mille of the scrollable width (or height).
-void Paint(benchmark::State& state, CEcgView& recording, int nPerMille, bool bVertical) {
+void Paint(benchmark::State& state, CBenchView& recording, int nPerMille, bool bVertical) {
     if (!recording.IsOpen()) {
         state.SkipWithError("the recording did not open");
         return;
@@ -117,7 +89,7 @@ void Paint(benchmark::State& state, CEcgView& recording, int nPerMille, bool bVe
 // Args: layout, smooth display, filter.
 void BM_RestingSheet(benchmark::State& state) {
     const int nLayout = static_cast<int>(state.range(0));
-    CEcgView& recording = nLayout == 3 ? RestingThreeLeads() : RestingTwelveLeads();
+    CBenchView& recording = nLayout == 3 ? RestingThreeLeads() : RestingTwelveLeads();
     ViewSettings* pSettings = recording.View().GetSettings();
     pSettings->m_nLayout = nLayout;
     pSettings->m_bSmooth = static_cast<int32_t>(state.range(1));
@@ -127,7 +99,7 @@ void BM_RestingSheet(benchmark::State& state) {
 
 // Args: layout, scroll position in per mille.
 void BM_DayLongSheet(benchmark::State& state) {
-    CEcgView& recording = DayLongLimbPair();
+    CBenchView& recording = DayLongLimbPair();
     const int nLayout = static_cast<int>(state.range(0));
     recording.View().GetSettings()->m_nLayout = nLayout;
     recording.View().GetSettings()->m_nFilter = 1;

@@ -1,20 +1,15 @@
 // Painting speed of the EEG display (sixteen derivation rows and an ECG row) and the blood-pressure
 // display (ECG leads at 250 Hz and arterial pressure at 125 Hz) on 24-hour recordings: a 1920 x 1080
 // client at several scroll positions. The cost must follow the visible width, not the length.
-#include "app/CZelvoDoc.h"
-#include "platform/CHeadlessViewWindow.h"
-#include "platform/CMemoryProfile.h"
 #include "platform/CRasterDC.h"
-#include "view/CZelvoView.h"
 
+#include "CBenchView.h"
 #include "CMferWriter.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -104,31 +99,8 @@ CMferWriter MakeDayLongBloodPressure() {
     return w;
 }
 
-// One recording opened in a view inside a headless window of the benchmark's client size.
-class CDayLongView {
-public:
-    CDayLongView(const CMferWriter& writer, const std::string& strName) : m_window(g_sizeClient) {
-        const std::filesystem::path path =
-            std::filesystem::temp_directory_path() / ("zelvo-eegbp-bench-" + strName + ".mwf");
-        m_bOpen = writer.WriteFile(path.string()) && m_doc.OnOpenDocument(path.string()) != 0;
-        std::filesystem::remove(path);
-        m_pView = std::make_unique<CZelvoView>(m_doc, m_window, m_profile);
-        m_pView->OnInitialUpdate();
-    }
-
-    bool IsOpen() const { return m_bOpen; }
-    CZelvoView& View() { return *m_pView; }
-
-private:
-    CZelvoDoc m_doc;
-    CHeadlessViewWindow m_window;
-    CMemoryProfile m_profile;
-    std::unique_ptr<CZelvoView> m_pView;
-    bool m_bOpen = false;
-};
-
 // state.range(0): scroll position in per mille of the scrollable width; state.range(1): smooth display.
-void PaintAt(benchmark::State& state, CDayLongView& recording) {
+void PaintAt(benchmark::State& state, CBenchView& recording) {
     if (!recording.IsOpen()) {
         state.SkipWithError("the recording did not open");
         return;
@@ -146,12 +118,12 @@ void PaintAt(benchmark::State& state, CDayLongView& recording) {
 }
 
 void BM_EegDayLong(benchmark::State& state) {
-    static CDayLongView recording(MakeDayLongEeg(), "eeg");
+    static CBenchView recording(MakeDayLongEeg(), "eeg", g_sizeClient);
     PaintAt(state, recording);
 }
 
 void BM_BloodPressureDayLong(benchmark::State& state) {
-    static CDayLongView recording(MakeDayLongBloodPressure(), "bp");
+    static CBenchView recording(MakeDayLongBloodPressure(), "bp", g_sizeClient);
     PaintAt(state, recording);
 }
 

@@ -1,19 +1,14 @@
 // Painting speed of the universal and type-30 displays on 24-hour recordings: a 1920 x 1080
 // client at several scroll positions. The cost must follow the visible width, not the length.
-#include "app/CZelvoDoc.h"
-#include "platform/CHeadlessViewWindow.h"
-#include "platform/CMemoryProfile.h"
 #include "platform/CRasterDC.h"
-#include "view/CZelvoView.h"
 
+#include "CBenchView.h"
 #include "CMferWriter.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <filesystem>
-#include <memory>
 #include <vector>
 
 namespace {
@@ -43,32 +38,8 @@ CMferWriter MakeDayLongRecording(uint16_t wWaveformType, uint16_t wSecondLead) {
     return w;
 }
 
-// One recording opened in a view inside a headless window of the benchmark's client size.
-class CDayLongView {
-public:
-    CDayLongView(uint16_t wWaveformType, uint16_t wSecondLead) : m_window(g_sizeClient) {
-        const std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                           ("zelvo-general-bench-" + std::to_string(wWaveformType) + ".mwf");
-        m_bOpen = MakeDayLongRecording(wWaveformType, wSecondLead).WriteFile(path.string()) &&
-                  m_doc.OnOpenDocument(path.string()) != 0;
-        std::filesystem::remove(path);
-        m_pView = std::make_unique<CZelvoView>(m_doc, m_window, m_profile);
-        m_pView->OnInitialUpdate();
-    }
-
-    bool IsOpen() const { return m_bOpen; }
-    CZelvoView& View() { return *m_pView; }
-
-private:
-    CZelvoDoc m_doc;
-    CHeadlessViewWindow m_window;
-    CMemoryProfile m_profile;
-    std::unique_ptr<CZelvoView> m_pView;
-    bool m_bOpen = false;
-};
-
 // state.range(0): scroll position in per mille of the scrollable width.
-void PaintAt(benchmark::State& state, CDayLongView& recording) {
+void PaintAt(benchmark::State& state, CBenchView& recording) {
     if (!recording.IsOpen()) {
         state.SkipWithError("the recording did not open");
         return;
@@ -85,12 +56,12 @@ void PaintAt(benchmark::State& state, CDayLongView& recording) {
 }
 
 void BM_UniversalDayLong(benchmark::State& state) {
-    static CDayLongView recording(g_wUniversalType, 0);
+    static CBenchView recording(MakeDayLongRecording(g_wUniversalType, 0), "universal", g_sizeClient);
     PaintAt(state, recording);
 }
 
 void BM_Type30DayLong(benchmark::State& state) {
-    static CDayLongView recording(g_wType30, 513);
+    static CBenchView recording(MakeDayLongRecording(g_wType30, 513), "type30", g_sizeClient);
     PaintAt(state, recording);
 }
 
