@@ -25,6 +25,13 @@ bool CCommandLine::Parse(const std::vector<std::string>& args, const std::set<st
     return true;
 }
 
+bool CCommandLine::AsksForHelp(const std::vector<std::string>& args) {
+    for (const std::string& arg : args)
+        if (arg == "--help" || arg == "-h")
+            return true;
+    return false;
+}
+
 std::optional<std::string> CCommandLine::Value(const std::string& name) const {
     const auto it = m_values.find(name);
     if (it == m_values.end())

@@ -15,6 +15,9 @@ public:
     bool Parse(const std::vector<std::string>& args, const std::set<std::string>& switches,
                const std::set<std::string>& valueOptions, std::string& strError);
 
+    // True when the arguments ask for the command's usage rather than for its work.
+    static bool AsksForHelp(const std::vector<std::string>& args);
+
     const std::vector<std::string>& Positional() const { return m_positional; }
     bool Has(const std::string& name) const { return m_values.count(name) != 0; }
     std::optional<std::string> Value(const std::string& name) const;

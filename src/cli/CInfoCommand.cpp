@@ -38,6 +38,10 @@ std::string ChannelLabel(const MferAttributes& attr, int nChannel) {
 } // namespace
 
 int CInfoCommand::Run(const std::vector<std::string>& args) {
+    if (CCommandLine::AsksForHelp(args)) {
+        std::cout << "usage: zelvo-cli info FILE [--json]\n";
+        return CLI_EXIT_OK;
+    }
     CCommandLine line;
     std::string strError;
     if (!line.Parse(args, {"--json"}, {}, strError) || line.Positional().size() != 1) {

@@ -47,6 +47,10 @@ std::unique_ptr<QGuiApplication> StartHeadlessGui() {
 } // namespace
 
 int CRenderCommand::Run(const std::vector<std::string>& args) {
+    if (CCommandLine::AsksForHelp(args)) {
+        std::cout << USAGE;
+        return CLI_EXIT_OK;
+    }
     CRenderOptions options;
     std::string strError;
     if (!options.Parse(args, strError))

@@ -47,6 +47,10 @@ bool CSamplesCommand::ParseChannels(const std::string& text, int nChannels, std:
 }
 
 int CSamplesCommand::Run(const std::vector<std::string>& args) {
+    if (CCommandLine::AsksForHelp(args)) {
+        std::cout << USAGE;
+        return CLI_EXIT_OK;
+    }
     CCommandLine line;
     std::string strError;
     if (!line.Parse(args, {}, {"--frame", "--channel", "--from", "--count"}, strError))

@@ -34,6 +34,8 @@ TEST_F(CliExitStatusTest, StatusTellsDecodedFromUndecodableFromMisuse) {
     EXPECT_EQ(RunProgram("info"), 2);
     EXPECT_EQ(RunProgram("frobnicate " + good), 2);
     EXPECT_EQ(RunProgram("--help"), 0);
+    EXPECT_EQ(RunProgram("render --help"), 0);
+    EXPECT_NE(m_out.find("--detail-out"), std::string::npos);
 }
 
 } // namespace
