@@ -82,6 +82,9 @@ CRasterDC::CRasterDC(QImage& image, int nLogPixelsX)
     if (!IsRgb32(m_image.format())) {
         m_image.convertTo(QImage::Format_ARGB32);
     }
+    // One detach check for the whole paint, not one per fill: traces are thousands of thin fills.
+    m_pBits = m_image.bits();
+    m_nStride = m_image.bytesPerLine();
 }
 
 QImage CRasterDC::CreateImage(CSize size, COLORREF crFill) {
@@ -115,11 +118,8 @@ void CRasterDC::FillDeviceRect(const CRect& rect, COLORREF cr) {
 void CRasterDC::PaintInside(const CRect& rect, COLORREF cr) {
     const bool bInvert = GetROP2() == R2_NOT;
     const QRgb nColor = ToQRgb(cr);
-    // One detach check per fill, not one per row: grids and traces are thousands of thin fills.
-    uchar* pBits = m_image.bits();
-    const qsizetype nStride = m_image.bytesPerLine();
     for (int y = rect.top; y < rect.bottom; ++y) {
-        QRgb* pRow = reinterpret_cast<QRgb*>(pBits + y * nStride);
+        QRgb* pRow = reinterpret_cast<QRgb*>(m_pBits + y * m_nStride);
         for (int x = rect.left; x < rect.right; ++x) {
             pRow[x] = bInvert ? pRow[x] ^ g_nRgbMask : nColor;
         }

@@ -38,6 +38,8 @@ private:
     void PaintInside(const CRect& rect, COLORREF cr);
 
     QImage& m_image;
+    uchar* m_pBits = nullptr;
+    qsizetype m_nStride = 0;
     int m_nLogPixelsX;
     mutable CTextDrawer m_text;
 };
