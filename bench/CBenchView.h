@@ -7,6 +7,8 @@
 
 #include "CMferWriter.h"
 
+#include <benchmark/benchmark.h>
+
 #include <memory>
 #include <string>
 
@@ -18,6 +20,8 @@ public:
 
     bool IsOpen() const { return m_bOpen; }
     CZelvoView& View() { return *m_pView; }
+    // Paints the client once per iteration, scrolled horizontally to nPerMille of the scrollable width.
+    void PaintEachIteration(benchmark::State& state, int64_t nPerMille);
 
 private:
     CZelvoDoc m_doc;

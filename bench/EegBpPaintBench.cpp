@@ -1,7 +1,6 @@
 // Painting speed of the EEG display (sixteen derivation rows and an ECG row) and the blood-pressure
 // display (ECG leads at 250 Hz and arterial pressure at 125 Hz) on 24-hour recordings: a 1920 x 1080
 // client at several scroll positions. The cost must follow the visible width, not the length.
-#include "platform/CRasterDC.h"
 
 #include "CBenchView.h"
 #include "CMferWriter.h"
@@ -101,20 +100,8 @@ CMferWriter MakeDayLongBloodPressure() {
 
 // state.range(0): scroll position in per mille of the scrollable width; state.range(1): smooth display.
 void PaintAt(benchmark::State& state, CBenchView& recording) {
-    if (!recording.IsOpen()) {
-        state.SkipWithError("the recording did not open");
-        return;
-    }
     recording.View().GetSettings()->m_bSmooth = static_cast<int32_t>(state.range(1));
-    QImage image = CRasterDC::CreateImage(g_sizeClient, RGB(255, 255, 255));
-    CRasterDC dc(image);
-    recording.View().OnDraw(&dc);
-    const int nScrollable = std::max(0, recording.View().GetExtent().right - g_sizeClient.cx);
-    dc.SetWindowOrg(static_cast<int>(static_cast<int64_t>(nScrollable) * state.range(0) / 1000), 0);
-    for (auto _ : state) {
-        recording.View().OnDraw(&dc);
-        benchmark::DoNotOptimize(image.constBits());
-    }
+    recording.PaintEachIteration(state, state.range(0));
 }
 
 void BM_EegDayLong(benchmark::State& state) {

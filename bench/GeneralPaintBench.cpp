@@ -1,6 +1,5 @@
 // Painting speed of the universal and type-30 displays on 24-hour recordings: a 1920 x 1080
 // client at several scroll positions. The cost must follow the visible width, not the length.
-#include "platform/CRasterDC.h"
 
 #include "CBenchView.h"
 #include "CMferWriter.h"
@@ -40,19 +39,7 @@ CMferWriter MakeDayLongRecording(uint16_t wWaveformType, uint16_t wSecondLead) {
 
 // state.range(0): scroll position in per mille of the scrollable width.
 void PaintAt(benchmark::State& state, CBenchView& recording) {
-    if (!recording.IsOpen()) {
-        state.SkipWithError("the recording did not open");
-        return;
-    }
-    QImage image = CRasterDC::CreateImage(g_sizeClient, RGB(255, 255, 255));
-    CRasterDC dc(image);
-    recording.View().OnDraw(&dc);
-    const int nScrollable = std::max(0, recording.View().GetExtent().right - g_sizeClient.cx);
-    dc.SetWindowOrg(static_cast<int>(static_cast<int64_t>(nScrollable) * state.range(0) / 1000), 0);
-    for (auto _ : state) {
-        recording.View().OnDraw(&dc);
-        benchmark::DoNotOptimize(image.constBits());
-    }
+    recording.PaintEachIteration(state, state.range(0));
 }
 
 void BM_UniversalDayLong(benchmark::State& state) {
