@@ -85,6 +85,7 @@ CRasterDC::CRasterDC(QImage& image, int nLogPixelsX)
     // One detach check for the whole paint, not one per fill: traces are thousands of thin fills.
     m_pBits = m_image.bits();
     m_nStride = m_image.bytesPerLine();
+    m_rcBounds = CRect(0, 0, m_image.width(), m_image.height());
 }
 
 QImage CRasterDC::CreateImage(CSize size, COLORREF crFill) {

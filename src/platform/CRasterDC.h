@@ -33,12 +33,13 @@ protected:
     CSize GetDeviceSize() const override { return {m_image.width(), m_image.height()}; }
 
 private:
-    CRect GetBounds() const { return {0, 0, m_image.width(), m_image.height()}; }
+    const CRect& GetBounds() const { return m_rcBounds; }
     // Paints a rectangle already inside the image, copying the colour or inverting.
     void PaintInside(const CRect& rect, COLORREF cr);
 
     QImage& m_image;
     uchar* m_pBits = nullptr;
+    CRect m_rcBounds;
     qsizetype m_nStride = 0;
     int m_nLogPixelsX;
     mutable CTextDrawer m_text;
