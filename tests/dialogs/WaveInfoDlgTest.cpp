@@ -11,6 +11,8 @@
 #include <array>
 #include <filesystem>
 
+#include <unistd.h>
+
 namespace {
 
 // Opens a one-channel recording with the given manufacturer text and version under the name
@@ -31,7 +33,9 @@ public:
             writer.Text(23, strManufacturer);
         }
         writer.Waveform16({0, 0}).EndMark();
-        const std::filesystem::path dir = std::filesystem::path(testing::TempDir()) / "zelvo-wave-info";
+        // One folder per test process: the tests run in parallel and each writes its own rec01.mwf.
+        const std::filesystem::path dir =
+            std::filesystem::path(testing::TempDir()) / ("zelvo-wave-info-" + std::to_string(getpid()));
         std::filesystem::create_directories(dir);
         m_strPath = (dir / "rec01.mwf").string();
         EXPECT_TRUE(writer.WriteFile(m_strPath));
@@ -39,6 +43,7 @@ public:
         m_dialog.m_pView = &m_harness.View();
         m_dialog.OnInitDialog();
     }
+    ~WaveInfoFixture() { std::filesystem::remove_all(std::filesystem::path(m_strPath).parent_path()); }
 
     std::vector<std::string> Fields() const {
         return {m_dialog.m_strMaker,  m_dialog.m_strModel,  m_dialog.m_strModelVersion,
