@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -137,8 +138,26 @@ void CRasterDC::DrawDeviceText(CPoint ptTopLeft, const std::string& strText) {
     if (!rcCell.IntersectRect(CRect(ptTopLeft, MeasureText(strText)), rcBounds)) {
         return;
     }
+    if (GetBkMode() == OPAQUE) {
+        if (const QImage* pCell = m_sprites.Find(m_text, *this, strText, m_image.format())) {
+            CopyCell(*pCell, ptTopLeft);
+            return;
+        }
+    }
     QPainter painter(&m_image);
     m_text.Draw(painter, *this, ptTopLeft, strText);
+}
+
+void CRasterDC::CopyCell(const QImage& cell, CPoint ptTopLeft) {
+    CRect rcInside;
+    if (!rcInside.IntersectRect(CRect(ptTopLeft, CSize(cell.width(), cell.height())), GetBounds()))
+        return;
+    const int nBytes = rcInside.Width() * static_cast<int>(sizeof(QRgb));
+    for (int y = rcInside.top; y < rcInside.bottom; ++y) {
+        const uchar* pFrom =
+            cell.constScanLine(y - ptTopLeft.y) + (rcInside.left - ptTopLeft.x) * sizeof(QRgb);
+        std::memcpy(m_pBits + y * m_nStride + rcInside.left * sizeof(QRgb), pFrom, nBytes);
+    }
 }
 
 CSize CRasterDC::MeasureText(const std::string& strText) const {

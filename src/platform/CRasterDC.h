@@ -2,6 +2,7 @@
 
 #include "platform/CDC.h"
 #include "platform/CTextDrawer.h"
+#include "platform/CTextSprites.h"
 
 #include <QImage>
 
@@ -36,6 +37,8 @@ private:
     const CRect& GetBounds() const { return m_rcBounds; }
     // Paints a rectangle already inside the image, copying the colour or inverting.
     void PaintInside(const CRect& rect, COLORREF cr);
+    // Copies a finished text cell, clipped to the image.
+    void CopyCell(const QImage& cell, CPoint ptTopLeft);
 
     QImage& m_image;
     uchar* m_pBits = nullptr;
@@ -43,4 +46,5 @@ private:
     qsizetype m_nStride = 0;
     int m_nLogPixelsX;
     mutable CTextDrawer m_text;
+    CTextSprites m_sprites;
 };

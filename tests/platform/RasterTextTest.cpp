@@ -1,8 +1,14 @@
 #include "PixelArt.h"
+#include "TestCaseName.h"
 
 #include "platform/CRasterDC.h"
+#include "platform/CTextDrawer.h"
+
+#include <QPainter>
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace {
 
@@ -102,6 +108,67 @@ TEST(RasterTextTest, TextIsNotInverted) {
     dc.TextOut(0, 0, "N");
     EXPECT_EQ(image.pixel(0, 0), qRgb(255, 0, 0));
 }
+
+struct SLabelCase {
+    const char* m_pszName;
+    const char* m_pszText;
+    LOGFONT m_lf;
+    std::vector<CPoint> m_aPlaces;
+};
+
+// A striped page, so that any pixel a label leaves alone or overwrites shows.
+QImage StripedCanvas() {
+    QImage image = BlankCanvas(90, 50);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, (x + y) % 4 < 2 ? qRgb(200, 220, 240) : qRgb(250, 240, 200));
+    return image;
+}
+
+class RasterLabelTest : public testing::TestWithParam<SLabelCase> {};
+
+// Labels written over their own box are copied from a finished cell after the first one; the
+// pixels must stay those of writing each label afresh, also where glyphs overhang the box or the
+// image's edge cuts the label.
+TEST_P(RasterLabelTest, RepeatedOpaqueLabelsMatchLabelsWrittenAfresh) {
+    const SLabelCase& label = GetParam();
+    QImage copied = StripedCanvas();
+    {
+        CRasterDC dc(copied);
+        dc.SelectFont(CFont(label.m_lf));
+        dc.SetTextColor(RGB(0, 0, 255));
+        dc.SetBkColor(RGB(255, 255, 255));
+        for (const CPoint& pt : label.m_aPlaces)
+            dc.TextOut(pt.x, pt.y, label.m_pszText);
+    }
+    QImage written = StripedCanvas();
+    QImage state = BlankCanvas(1, 1);
+    CRasterDC stateDC(state);
+    stateDC.SelectFont(CFont(label.m_lf));
+    stateDC.SetTextColor(RGB(0, 0, 255));
+    stateDC.SetBkColor(RGB(255, 255, 255));
+    CTextDrawer drawer(written);
+    for (const CPoint& pt : label.m_aPlaces) {
+        QPainter painter(&written);
+        drawer.Draw(painter, stateDC, pt, label.m_pszText);
+    }
+    EXPECT_EQ(copied, written);
+    EXPECT_NE(copied, StripedCanvas());
+}
+
+LOGFONT LabelFont(int nHeight, const char* pszFace, bool bItalic = false) {
+    return {.lfHeight = nHeight, .lfItalic = bItalic, .lfPitchAndFamily = FF_SWISS, .lfFaceName = pszFace};
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Labels, RasterLabelTest,
+    testing::Values(SLabelCase{"EventMarks", "V", LabelFont(13, "Arial"), {{2, 2}, {20, 2}, {20, 30}}},
+                    SLabelCase{"Overlapping", "Vf", LabelFont(13, "Arial"), {{10, 10}, {14, 12}}},
+                    SLabelCase{"CutByTheEdges", "S", LabelFont(13, "Arial"), {{-4, 5}, {85, 40}, {40, -6}}},
+                    SLabelCase{
+                        "OverhangingItalic", "ff", LabelFont(40, "Times New Roman", true), {{5, 0}, {40, 4}}},
+                    SLabelCase{"Japanese", "詳細", LabelFont(16, "ＭＳ Ｐゴシック"), {{3, 3}, {3, 25}}}),
+    TestCaseName());
 
 QImage DrawScene() {
     QImage image = BlankCanvas(120, 60);

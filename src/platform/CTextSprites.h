@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/CDC.h"
+#include "platform/ColorRef.h"
+#include "platform/LogFont.h"
+
+#include <QImage>
+
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+class CTextDrawer;
+
+// Finished pictures of texts written over their own background box. Such a cell looks the same
+// wherever it lands, and displays write the same few labels hundreds of times a paint: copying the
+// pixels is far cheaper than laying the text out again.
+class CTextSprites {
+public:
+    // The cell's pixels as the drawer paints them in the context's font and colours, or nullptr when
+    // they cannot be reused: the glyphs reach outside the box, so the result depends on what lies
+    // beneath, or enough different texts have been kept already.
+    const QImage* Find(CTextDrawer& drawer, const CDC& dc, const std::string& strText, QImage::Format format);
+
+private:
+    struct SSprite {
+        LOGFONT lf;
+        COLORREF crText;
+        COLORREF crBk;
+        std::optional<QImage> image;
+    };
+
+    static std::optional<QImage> Render(CTextDrawer& drawer, const CDC& dc, const std::string& strText,
+                                        QImage::Format format);
+
+    std::unordered_map<std::string, std::vector<SSprite>> m_sprites;
+    size_t m_nKept = 0;
+};
