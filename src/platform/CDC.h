@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <span>
 #include <string>
 #include <utility>
@@ -48,6 +49,15 @@ public:
     void PolylineTo(std::span<const CPoint> aPoints) {
         for (const CPoint& pt : aPoints) {
             LineTo(pt);
+        }
+    }
+    // A straight run of pixels, one per colour: pixel i lies at ptFirst + i * step, where step is one
+    // pixel along a row or a column (any other step draws nothing). It is drawn as the one-pixel
+    // lines of one colour it is made of; the selected pen and the current position stay. Shaded
+    // traces are thousands of such runs.
+    void DrawShadedRun(CPoint ptFirst, CSize step, std::span<const COLORREF> acrPixels) {
+        if (std::abs(step.cx) + std::abs(step.cy) == 1 && !acrPixels.empty()) {
+            DrawDeviceShadedRun(ToDevice(ptFirst), step, acrPixels);
         }
     }
 
@@ -128,6 +138,24 @@ protected:
     virtual CSize MeasureText(const std::string& strText) const = 0;
     virtual int GetLogPixelsX() const = 0;
     virtual CSize GetDeviceSize() const = 0;
+    // A surface that sets pixels faster on its own may override this.
+    virtual void DrawDeviceShadedRun(CPoint ptFirst, CSize step, std::span<const COLORREF> acrPixels) {
+        const CPen penSelected = m_pen;
+        const auto PixelAt = [&](size_t i) {
+            const auto n = static_cast<long long>(i);
+            return CPoint(Saturate(ptFirst.x + n * step.cx), Saturate(ptFirst.y + n * step.cy));
+        };
+        for (size_t i = 0; i < acrPixels.size();) {
+            size_t nEnd = i + 1;
+            while (nEnd < acrPixels.size() && acrPixels[nEnd] == acrPixels[i]) {
+                ++nEnd;
+            }
+            m_pen = CPen(1, acrPixels[i]);
+            DrawDeviceLine(PixelAt(i), PixelAt(nEnd));
+            i = nEnd;
+        }
+        m_pen = penSelected;
+    }
 
 private:
     template <class T> static T Exchange(T& current, const T& selected) {

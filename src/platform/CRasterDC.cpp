@@ -110,6 +110,20 @@ void CRasterDC::DrawDeviceLine(CPoint ptFrom, CPoint ptTo) {
     raster.ForEachSpan(GetBounds(), [&](const CRect& rcSpan) { PaintInside(rcSpan, pen.GetColor()); });
 }
 
+void CRasterDC::DrawDeviceShadedRun(CPoint ptFirst, CSize step, std::span<const COLORREF> acrPixels) {
+    const bool bInvert = GetROP2() == R2_NOT;
+    long long x = ptFirst.x;
+    long long y = ptFirst.y;
+    for (const COLORREF cr : acrPixels) {
+        if (x >= m_rcBounds.left && x < m_rcBounds.right && y >= m_rcBounds.top && y < m_rcBounds.bottom) {
+            QRgb& nPixel = reinterpret_cast<QRgb*>(m_pBits + y * m_nStride)[x];
+            nPixel = bInvert ? nPixel ^ g_nRgbMask : ToQRgb(cr);
+        }
+        x += step.cx;
+        y += step.cy;
+    }
+}
+
 void CRasterDC::FillDeviceRect(const CRect& rect, COLORREF cr) {
     CRect rcInside;
     if (rcInside.IntersectRect(rect, GetBounds())) {

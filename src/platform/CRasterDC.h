@@ -32,6 +32,7 @@ protected:
     CSize MeasureText(const std::string& strText) const override;
     int GetLogPixelsX() const override { return m_nLogPixelsX; }
     CSize GetDeviceSize() const override { return {m_image.width(), m_image.height()}; }
+    void DrawDeviceShadedRun(CPoint ptFirst, CSize step, std::span<const COLORREF> acrPixels) override;
 
 private:
     const CRect& GetBounds() const { return m_rcBounds; }

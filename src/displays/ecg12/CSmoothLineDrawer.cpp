@@ -1,6 +1,7 @@
 #include "displays/ecg12/CSmoothLineDrawer.h"
 
 #include "platform/CDC.h"
+#include "platform/CSize.h"
 
 #include <cstdlib>
 
@@ -59,9 +60,8 @@ void CSmoothLineDrawer::OnFlatStep(CDC* pDC, int x1, int y1) {
         CrossFade(pDC, SMOOTH_PEN_COUNT, m_nPendingDir > 0 ? -1 : 1, x1);
         m_nPendingDir = 0;
     } else {
-        SelectLevel(pDC, DARKEST_LEVEL);
-        pDC->MoveTo(m_ptPending);
-        pDC->LineTo(m_ptPending.x + 1, m_ptPending.y);
+        m_acrRun.assign(1, Shade(DARKEST_LEVEL));
+        pDC->DrawShadedRun(m_ptPending, CSize(1, 0), m_acrRun);
         ++m_ptPending.x;
     }
 }
@@ -89,30 +89,27 @@ void CSmoothLineDrawer::OnSlopedStep(CDC* pDC, int x0, int y0, int x1, int y1) {
 }
 
 void CSmoothLineDrawer::CrossFade(CDC* pDC, int nCount, int nRowStep, int xEnd) {
-    pDC->MoveTo(m_ptPending);
-    for (int j = 0; j < nCount; ++j) {
-        SelectLevel(pDC, j);
-        pDC->LineTo(m_ptPending.x + j + 1, m_ptPending.y);
-    }
+    m_acrRun.clear();
+    for (int j = 0; j < nCount; ++j)
+        m_acrRun.push_back(Shade(j));
+    pDC->DrawShadedRun(m_ptPending, CSize(1, 0), m_acrRun);
     m_ptPending.y += nRowStep;
-    pDC->MoveTo(xEnd, m_ptPending.y);
-    for (int j = 0; j < nCount; ++j) {
-        SelectLevel(pDC, j);
-        pDC->LineTo(xEnd - 1 - j, m_ptPending.y);
-    }
+    pDC->DrawShadedRun(CPoint(xEnd, m_ptPending.y), CSize(-1, 0), m_acrRun);
 }
 
 void CSmoothLineDrawer::FadeStroke(CDC* pDC, int x, int yFrom, int yTo, int nOffset, int nLevelStep,
                                    int nCount) {
-    pDC->MoveTo(x, yFrom);
-    for (int m = 1; m <= nCount; ++m) {
-        SelectLevel(pDC, PALEST_LEVEL - m * nLevelStep);
-        pDC->LineTo(x, yFrom + m * nOffset);
-    }
-    SelectLevel(pDC, DARKEST_LEVEL);
-    pDC->LineTo(x, yTo + Sign(nOffset));
+    const int nDir = Sign(nOffset);
+    m_acrRun.clear();
+    for (int m = 1; m <= nCount; ++m)
+        m_acrRun.insert(m_acrRun.end(), static_cast<size_t>(std::abs(nOffset)),
+                        Shade(PALEST_LEVEL - m * nLevelStep));
+    const int yDarkest = yFrom + nCount * nOffset;
+    m_acrRun.insert(m_acrRun.end(), static_cast<size_t>(std::abs(yTo + nDir - yDarkest)),
+                    Shade(DARKEST_LEVEL));
+    pDC->DrawShadedRun(CPoint(x, yFrom), CSize(0, nDir), m_acrRun);
 }
 
-void CSmoothLineDrawer::SelectLevel(CDC* pDC, int nLevel) {
-    pDC->SelectPen(m_aSmoothPens[static_cast<size_t>(nLevel)]);
+COLORREF CSmoothLineDrawer::Shade(int nLevel) const {
+    return m_aSmoothPens[static_cast<size_t>(nLevel)].GetColor();
 }

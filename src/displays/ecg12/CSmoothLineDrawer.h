@@ -5,6 +5,7 @@
 #include "platform/ColorRef.h"
 
 #include <array>
+#include <vector>
 
 class CDC;
 
@@ -24,8 +25,8 @@ class CSmoothLineDrawer {
 public:
     // New pens from the ramp and an empty pending run: call at the start of every trace.
     void CreateSmoothPens(const SmoothRamp& acrRamp = g_acrSmoothGreys);
-    // One step from one column's point to the next. Leaves one of the drawer's pens selected: the
-    // caller puts its own pen back when the trace is done.
+    // One step from one column's point to the next, drawn as shaded runs: the context's pen and
+    // current position stay.
     void DrawSmoothLine(CDC* pDC, int x0, int y0, int x1, int y1);
     // Draws a flat run still pending when a trace ends, fading toward row y at column x.
     void FlushSmoothLine(CDC* pDC, int x, int y);
@@ -39,11 +40,12 @@ private:
     // A vertical stroke at x from yFrom toward yTo: nCount shades getting darker by nLevelStep every
     // nOffset rows, then full ink through yTo.
     void FadeStroke(CDC* pDC, int x, int yFrom, int yTo, int nOffset, int nLevelStep, int nCount);
-    void SelectLevel(CDC* pDC, int nLevel);
+    COLORREF Shade(int nLevel) const;
 
     std::array<CPen, SMOOTH_PEN_COUNT> m_aSmoothPens;
-    CPoint m_ptPending;      // where the pending flat run began
-    int m_nPendingCount = 0; // flat steps seen in the run, at most SMOOTH_PEN_COUNT
-    int m_nPendingDir = 0;   // vertical step of the slope before the run
-    int m_nLastDy = 0;       // vertical step of the last slope
+    std::vector<COLORREF> m_acrRun; // the run being drawn, kept to reuse its storage
+    CPoint m_ptPending;             // where the pending flat run began
+    int m_nPendingCount = 0;        // flat steps seen in the run, at most SMOOTH_PEN_COUNT
+    int m_nPendingDir = 0;          // vertical step of the slope before the run
+    int m_nLastDy = 0;              // vertical step of the last slope
 };
