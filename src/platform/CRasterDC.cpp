@@ -111,17 +111,34 @@ void CRasterDC::DrawDeviceLine(CPoint ptFrom, CPoint ptTo) {
 }
 
 void CRasterDC::DrawDeviceShadedRun(CPoint ptFirst, CSize step, std::span<const COLORREF> acrPixels) {
+    const auto [nFirst, nEnd] = PixelsInside(ptFirst, step, static_cast<long long>(acrPixels.size()));
+    if (nFirst >= nEnd)
+        return;
     const bool bInvert = GetROP2() == R2_NOT;
-    long long x = ptFirst.x;
-    long long y = ptFirst.y;
-    for (const COLORREF cr : acrPixels) {
-        if (x >= m_rcBounds.left && x < m_rcBounds.right && y >= m_rcBounds.top && y < m_rcBounds.bottom) {
-            QRgb& nPixel = reinterpret_cast<QRgb*>(m_pBits + y * m_nStride)[x];
-            nPixel = bInvert ? nPixel ^ g_nRgbMask : ToQRgb(cr);
-        }
-        x += step.cx;
-        y += step.cy;
-    }
+    const qsizetype nStep = step.cx + step.cy * (m_nStride / static_cast<qsizetype>(sizeof(QRgb)));
+    QRgb* pPixel = reinterpret_cast<QRgb*>(m_pBits + (ptFirst.y + nFirst * step.cy) * m_nStride) +
+                   (ptFirst.x + nFirst * step.cx);
+    for (long long i = nFirst; i < nEnd; ++i, pPixel += nStep)
+        *pPixel = bInvert ? *pPixel ^ g_nRgbMask : ToQRgb(acrPixels[static_cast<size_t>(i)]);
+}
+
+// The indices [first, end) of a run's pixels that lie inside the image; step is one pixel along a
+// row or a column.
+std::pair<long long, long long> CRasterDC::PixelsInside(CPoint ptFirst, CSize step, long long nCount) const {
+    const bool bAlongRow = step.cx != 0;
+    const long long nAcross = bAlongRow ? ptFirst.y : ptFirst.x;
+    const long long nAcrossLow = bAlongRow ? m_rcBounds.top : m_rcBounds.left;
+    const long long nAcrossHigh = bAlongRow ? m_rcBounds.bottom : m_rcBounds.right;
+    if (nAcross < nAcrossLow || nAcross >= nAcrossHigh)
+        return {0, 0};
+    const long long nStart = bAlongRow ? ptFirst.x : ptFirst.y;
+    const long long nDir = bAlongRow ? step.cx : step.cy;
+    const long long nLow = bAlongRow ? m_rcBounds.left : m_rcBounds.top;
+    const long long nHigh = bAlongRow ? m_rcBounds.right : m_rcBounds.bottom;
+    // Pixel i lies at nStart + i * nDir, which must stay within [nLow, nHigh).
+    const long long nFirst = nDir > 0 ? nLow - nStart : nStart - (nHigh - 1);
+    const long long nEnd = nDir > 0 ? nHigh - nStart : nStart - nLow + 1;
+    return {std::max(nFirst, 0LL), std::min(nEnd, nCount)};
 }
 
 void CRasterDC::FillDeviceRect(const CRect& rect, COLORREF cr) {
@@ -134,11 +151,13 @@ void CRasterDC::FillDeviceRect(const CRect& rect, COLORREF cr) {
 void CRasterDC::PaintInside(const CRect& rect, COLORREF cr) {
     const bool bInvert = GetROP2() == R2_NOT;
     const QRgb nColor = ToQRgb(cr);
+    const int nWidth = rect.right - rect.left;
     for (int y = rect.top; y < rect.bottom; ++y) {
-        QRgb* pRow = reinterpret_cast<QRgb*>(m_pBits + y * m_nStride);
-        for (int x = rect.left; x < rect.right; ++x) {
-            pRow[x] = bInvert ? pRow[x] ^ g_nRgbMask : nColor;
-        }
+        QRgb* pFirst = reinterpret_cast<QRgb*>(m_pBits + y * m_nStride) + rect.left;
+        if (bInvert)
+            std::for_each(pFirst, pFirst + nWidth, [](QRgb& nPixel) { nPixel ^= g_nRgbMask; });
+        else
+            std::fill_n(pFirst, nWidth, nColor);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QImage>
 
 #include <string>
+#include <utility>
 
 constexpr int g_nScreenLogPixels = 96;
 
@@ -38,6 +39,7 @@ private:
     const CRect& GetBounds() const { return m_rcBounds; }
     // Paints a rectangle already inside the image, copying the colour or inverting.
     void PaintInside(const CRect& rect, COLORREF cr);
+    std::pair<long long, long long> PixelsInside(CPoint ptFirst, CSize step, long long nCount) const;
     // Copies a finished text cell, clipped to the image.
     void CopyCell(const QImage& cell, CPoint ptTopLeft);
 

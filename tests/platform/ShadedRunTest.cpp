@@ -17,7 +17,7 @@ constexpr COLORREF g_crRed = RGB(255, 0, 0);
 constexpr COLORREF g_crGreen = RGB(0, 255, 0);
 constexpr COLORREF g_crBlue = RGB(0, 0, 255);
 
-// Runs along both axes in both directions, with repeated shades, one leaving the image.
+// Runs along both axes in both directions, with repeated shades, some cut by the image's edges.
 void DrawRuns(CDC& dc) {
     dc.SetWindowOrg(-1, -1);
     const std::vector<COLORREF> acrFade{g_crRed, g_crRed, g_crGreen, g_crBlue, g_crBlue, g_crBlue};
@@ -25,6 +25,10 @@ void DrawRuns(CDC& dc) {
     dc.DrawShadedRun(CPoint(3, 1), CSize(0, 1), acrFade);
     dc.DrawShadedRun(CPoint(8, 8), CSize(-1, 0), acrFade);
     dc.DrawShadedRun(CPoint(5, 2), CSize(1, 0), acrFade);
+    // Runs entering the image from above and from the right, and one beside it.
+    dc.DrawShadedRun(CPoint(7, -3), CSize(0, 1), acrFade);
+    dc.DrawShadedRun(CPoint(11, 5), CSize(-1, 0), acrFade);
+    dc.DrawShadedRun(CPoint(-2, 0), CSize(0, 1), acrFade);
     // A diagonal step is no run.
     dc.DrawShadedRun(CPoint(4, 4), CSize(1, 1), acrFade);
 }
@@ -37,13 +41,13 @@ TEST(ShadedRunTest, RunsOfOneColourPerPixelAlongRowsAndColumns) {
     dc.MoveTo(3, 3);
     DrawRuns(dc);
     EXPECT_EQ(PixelArt(image), (std::vector<std::string>{
-                                   "..........",
-                                   "..........",
-                                   "....R.....",
-                                   "..B.R.RRGB",
+                                   "........G.",
+                                   "........B.",
+                                   "....R...B.",
+                                   "..B.R.RRBB",
                                    "..B.G.....",
                                    "..B.B.....",
-                                   "..G.B.....",
+                                   "..G.B..BBB",
                                    "..R.B.....",
                                    "..R.......",
                                    "....BBBGRR",

@@ -3,6 +3,7 @@
 #include "platform/CDC.h"
 #include "platform/CSize.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -100,13 +101,14 @@ void CSmoothLineDrawer::CrossFade(CDC* pDC, int nCount, int nRowStep, int xEnd) 
 void CSmoothLineDrawer::FadeStroke(CDC* pDC, int x, int yFrom, int yTo, int nOffset, int nLevelStep,
                                    int nCount) {
     const int nDir = Sign(nOffset);
-    m_acrRun.clear();
+    const auto nShadeRows = static_cast<size_t>(std::abs(nOffset));
+    const auto nFadeRows = static_cast<size_t>(nCount) * nShadeRows;
+    const auto nDarkRows = static_cast<size_t>(std::abs(yTo + nDir - (yFrom + nCount * nOffset)));
+    m_acrRun.resize(nFadeRows + nDarkRows);
+    auto itRow = m_acrRun.begin();
     for (int m = 1; m <= nCount; ++m)
-        m_acrRun.insert(m_acrRun.end(), static_cast<size_t>(std::abs(nOffset)),
-                        Shade(PALEST_LEVEL - m * nLevelStep));
-    const int yDarkest = yFrom + nCount * nOffset;
-    m_acrRun.insert(m_acrRun.end(), static_cast<size_t>(std::abs(yTo + nDir - yDarkest)),
-                    Shade(DARKEST_LEVEL));
+        itRow = std::fill_n(itRow, nShadeRows, Shade(PALEST_LEVEL - m * nLevelStep));
+    std::fill_n(itRow, nDarkRows, Shade(DARKEST_LEVEL));
     pDC->DrawShadedRun(CPoint(x, yFrom), CSize(0, nDir), m_acrRun);
 }
 
