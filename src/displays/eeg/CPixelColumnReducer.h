@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 
@@ -23,8 +25,20 @@ public:
     // Columns lie at trunc(nBaseX + position); the first closes once the position reaches 1.
     CPixelColumnReducer(int nBaseX, double dPixelsPerSample);
 
-    // Takes the next sample's pixel offset; returns the column it closes, if it closes one.
-    std::optional<SPixelColumn> Add(int16_t nOffset);
+    // Takes the next sample's pixel offset; returns the column it closes, if it closes one. Inline:
+    // it runs for every sample shown.
+    std::optional<SPixelColumn> Add(int16_t nOffset) {
+        m_nLo = std::min(m_nLo, nOffset);
+        m_nHi = std::max(m_nHi, nOffset);
+        std::optional<SPixelColumn> column;
+        if (m_dNextEdge <= m_dPosition) {
+            column = SPixelColumn{static_cast<int>(m_dBaseX + m_dPosition), m_nLo, m_nHi};
+            m_nLo = m_nHi = nOffset;
+            m_dNextEdge = std::trunc(m_dPosition + 1.0);
+        }
+        m_dPosition += m_dPixelsPerSample;
+        return column;
+    }
 
 private:
     double m_dBaseX;

@@ -14,13 +14,6 @@ double IntervalSeconds(int32_t nSamplingInterval) {
 
 } // namespace
 
-double IirStage::Step(double dX) {
-    const double dY = (m_dB0 * dX + m_dB1 * m_dX1 - m_dA1 * m_dY1) / m_dA0;
-    m_dX1 = dX;
-    m_dY1 = dY;
-    return dY;
-}
-
 IirStage IirStage::LowCut(int32_t nSamplingInterval) {
     const double dTau = IntervalSeconds(nSamplingInterval);
     return {.m_dB0 = 2.0,
