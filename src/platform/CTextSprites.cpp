@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QRect>
 
+#include <algorithm>
+
 namespace {
 
 // A paint writes a handful of different labels; a display writing ever new texts stops being
@@ -25,12 +27,20 @@ QImage RenderOver(CTextDrawer& drawer, const CDC& dc, const std::string& strText
     return canvas;
 }
 
+bool AllPixels(const QImage& canvas, int y, int xFirst, int xEnd, QRgb nColor) {
+    const auto* pRow = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
+    return std::all_of(pRow + xFirst, pRow + xEnd, [nColor](QRgb nPixel) { return nPixel == nColor; });
+}
+
 bool SurroundUntouched(const QImage& canvas, const QRect& rcCell, QRgb nSurround) {
     for (int y = 0; y < canvas.height(); ++y) {
-        for (int x = 0; x < canvas.width(); ++x) {
-            if (!rcCell.contains(x, y) && canvas.pixel(x, y) != nSurround)
-                return false;
-        }
+        const bool bBesideCell = y >= rcCell.top() && y <= rcCell.bottom();
+        const bool bUntouched = bBesideCell
+                                    ? AllPixels(canvas, y, 0, rcCell.left(), nSurround) &&
+                                          AllPixels(canvas, y, rcCell.right() + 1, canvas.width(), nSurround)
+                                    : AllPixels(canvas, y, 0, canvas.width(), nSurround);
+        if (!bUntouched)
+            return false;
     }
     return true;
 }
@@ -39,22 +49,31 @@ bool SurroundUntouched(const QImage& canvas, const QRect& rcCell, QRgb nSurround
 
 const QImage* CTextSprites::Find(CTextDrawer& drawer, const CDC& dc, const std::string& strText,
                                  QImage::Format format) {
-    const LOGFONT& lf = dc.GetCurrentFont().GetLogFont();
-    const COLORREF crText = dc.GetTextColor();
-    const COLORREF crBk = dc.GetBkColor();
+    SSprite* pSprite = Lookup(strText, dc.GetCurrentFont().GetLogFont(), dc.GetTextColor(), dc.GetBkColor());
+    if (pSprite == nullptr)
+        return nullptr;
+    if (!pSprite->bRendered) {
+        pSprite->image = Render(drawer, dc, strText, format);
+        pSprite->bRendered = true;
+    }
+    return pSprite->image ? &*pSprite->image : nullptr;
+}
+
+// The text's entry once it has been asked for before; nullptr the first time, which makes the entry.
+CTextSprites::SSprite* CTextSprites::Lookup(const std::string& strText, const LOGFONT& lf, COLORREF crText,
+                                            COLORREF crBk) {
     const auto it = m_sprites.find(strText);
     if (it != m_sprites.end()) {
-        for (const SSprite& sprite : it->second) {
+        for (SSprite& sprite : it->second) {
             if (sprite.crText == crText && sprite.crBk == crBk && sprite.lf == lf)
-                return sprite.image ? &*sprite.image : nullptr;
+                return &sprite;
         }
     }
-    if (m_nKept >= g_nMaxSprites)
-        return nullptr;
-    std::vector<SSprite>& sprites = m_sprites[strText];
-    sprites.push_back({lf, crText, crBk, Render(drawer, dc, strText, format)});
-    ++m_nKept;
-    return sprites.back().image ? &*sprites.back().image : nullptr;
+    if (m_nKept < g_nMaxSprites) {
+        m_sprites[strText].push_back({lf, crText, crBk, false, std::nullopt});
+        ++m_nKept;
+    }
+    return nullptr;
 }
 
 std::optional<QImage> CTextSprites::Render(CTextDrawer& drawer, const CDC& dc, const std::string& strText,

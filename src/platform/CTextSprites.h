@@ -19,8 +19,9 @@ class CTextDrawer;
 class CTextSprites {
 public:
     // The cell's pixels as the drawer paints them in the context's font and colours, or nullptr when
-    // they cannot be reused: the glyphs reach outside the box, so the result depends on what lies
-    // beneath, or enough different texts have been kept already.
+    // the text is better written directly: the first time it is asked for (most texts of a paint
+    // are written once), when the glyphs reach outside the box, so the result depends on what lies
+    // beneath, or when enough different texts have been kept already.
     const QImage* Find(CTextDrawer& drawer, const CDC& dc, const std::string& strText, QImage::Format format);
 
 private:
@@ -28,9 +29,11 @@ private:
         LOGFONT lf;
         COLORREF crText;
         COLORREF crBk;
-        std::optional<QImage> image;
+        bool bRendered = false;
+        std::optional<QImage> image; // once rendered: the cell, or nothing when it cannot be reused
     };
 
+    SSprite* Lookup(const std::string& strText, const LOGFONT& lf, COLORREF crText, COLORREF crBk);
     static std::optional<QImage> Render(CTextDrawer& drawer, const CDC& dc, const std::string& strText,
                                         QImage::Format format);
 
