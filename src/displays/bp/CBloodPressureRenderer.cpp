@@ -352,14 +352,13 @@ void CBloodPressureRenderer::DrawTrace(CDC* pDC, int nChannel, int nRow, int bPr
     int16_t nPreviousPeak = 0;
     CPixelColumnReducer reducer(sx, dx);
     for (int64_t i = nFirst; i < nEnd; ++i) {
-        const std::optional<SPixelColumn> column =
-            reducer.Add(TraceOffset(wLead, bPressureScale, dGain, pSamples[i]));
-        if (!column)
+        const SPixelColumn* pColumn = reducer.Add(TraceOffset(wLead, bPressureScale, dGain, pSamples[i]));
+        if (!pColumn)
             continue;
-        m_smooth.DrawSmoothLine(pDC, left + xPrevious, y0 - nPreviousPeak, left + column->m_nX,
-                                y0 - column->Peak());
-        xPrevious = column->m_nX;
-        nPreviousPeak = column->Peak();
+        m_smooth.DrawSmoothLine(pDC, left + xPrevious, y0 - nPreviousPeak, left + pColumn->m_nX,
+                                y0 - pColumn->Peak());
+        xPrevious = pColumn->m_nX;
+        nPreviousPeak = pColumn->Peak();
     }
     m_smooth.FlushSmoothLine(pDC, left + xPrevious, y0 - nPreviousPeak);
 

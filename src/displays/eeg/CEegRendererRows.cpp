@@ -49,8 +49,8 @@ void ReduceSamples(int64_t nFirst, int64_t nEnd, int nFirstX, double dPixelsPerS
                    FnColumn&& fnColumn) {
     CPixelColumnReducer reducer(nFirstX, dPixelsPerSample);
     for (int64_t i = nFirst; i < nEnd; ++i) {
-        if (const std::optional<SPixelColumn> column = reducer.Add(fnOffset(i)))
-            fnColumn(*column);
+        if (const SPixelColumn* pColumn = reducer.Add(fnOffset(i)))
+            fnColumn(*pColumn);
     }
 }
 

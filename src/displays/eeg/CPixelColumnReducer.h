@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <optional>
 
 // The lowest and highest pixel offsets of the samples that fell into one pixel column.
 struct SPixelColumn {
@@ -25,19 +24,21 @@ public:
     // Columns lie at trunc(nBaseX + position); the first closes once the position reaches 1.
     CPixelColumnReducer(int nBaseX, double dPixelsPerSample);
 
-    // Takes the next sample's pixel offset; returns the column it closes, if it closes one. Inline:
-    // it runs for every sample shown.
-    std::optional<SPixelColumn> Add(int16_t nOffset) {
+    // Takes the next sample's pixel offset; returns the column it closes, if it closes one, valid
+    // until the next call. Inline, and without building a column per sample: it runs for every
+    // sample shown.
+    const SPixelColumn* Add(int16_t nOffset) {
         m_nLo = std::min(m_nLo, nOffset);
         m_nHi = std::max(m_nHi, nOffset);
-        std::optional<SPixelColumn> column;
+        const SPixelColumn* pClosed = nullptr;
         if (m_dNextEdge <= m_dPosition) {
-            column = SPixelColumn{static_cast<int>(m_dBaseX + m_dPosition), m_nLo, m_nHi};
+            m_closed = SPixelColumn{static_cast<int>(m_dBaseX + m_dPosition), m_nLo, m_nHi};
+            pClosed = &m_closed;
             m_nLo = m_nHi = nOffset;
             m_dNextEdge = std::trunc(m_dPosition + 1.0);
         }
         m_dPosition += m_dPixelsPerSample;
-        return column;
+        return pClosed;
     }
 
 private:
@@ -47,4 +48,5 @@ private:
     double m_dNextEdge = 1.0;
     int16_t m_nLo = 0;
     int16_t m_nHi = 0;
+    SPixelColumn m_closed;
 };

@@ -16,8 +16,8 @@ std::vector<SClosedColumn> Reduce(int nBaseX, double dPixelsPerSample,
     CPixelColumnReducer reducer(nBaseX, dPixelsPerSample);
     std::vector<SClosedColumn> aClosed;
     for (size_t i = 0; i < anOffsets.size(); ++i)
-        if (const std::optional<SPixelColumn> column = reducer.Add(anOffsets[i]))
-            aClosed.push_back({static_cast<int>(i), *column});
+        if (const SPixelColumn* pColumn = reducer.Add(anOffsets[i]))
+            aClosed.push_back({static_cast<int>(i), *pColumn});
     return aClosed;
 }
 
