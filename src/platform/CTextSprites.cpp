@@ -12,6 +12,8 @@ namespace {
 // A paint writes a handful of different labels; a display writing ever new texts stops being
 // kept here and is drawn directly.
 constexpr size_t g_nMaxSprites = 256;
+// A cell is made when a text is asked for the third time: making one costs about two writings.
+constexpr int g_nRequestsBeforeCell = 3;
 
 // Ink reaching outside the box changes these; a pixel unchanged over both was not inked.
 constexpr QRgb g_nDarkSurround = qRgb(0, 0, 0);
@@ -52,14 +54,16 @@ const QImage* CTextSprites::Find(CTextDrawer& drawer, const CDC& dc, const std::
     SSprite* pSprite = Lookup(strText, dc.GetCurrentFont().GetLogFont(), dc.GetTextColor(), dc.GetBkColor());
     if (pSprite == nullptr)
         return nullptr;
-    if (!pSprite->bRendered) {
+    if (pSprite->nRequests < g_nRequestsBeforeCell) {
+        ++pSprite->nRequests;
+        if (pSprite->nRequests < g_nRequestsBeforeCell)
+            return nullptr;
         pSprite->image = Render(drawer, dc, strText, format);
-        pSprite->bRendered = true;
     }
     return pSprite->image ? &*pSprite->image : nullptr;
 }
 
-// The text's entry once it has been asked for before; nullptr the first time, which makes the entry.
+// The text's entry, made on the first request; nullptr once enough different texts are kept.
 CTextSprites::SSprite* CTextSprites::Lookup(const std::string& strText, const LOGFONT& lf, COLORREF crText,
                                             COLORREF crBk) {
     const auto it = m_sprites.find(strText);
@@ -69,11 +73,12 @@ CTextSprites::SSprite* CTextSprites::Lookup(const std::string& strText, const LO
                 return &sprite;
         }
     }
-    if (m_nKept < g_nMaxSprites) {
-        m_sprites[strText].push_back({lf, crText, crBk, false, std::nullopt});
-        ++m_nKept;
-    }
-    return nullptr;
+    if (m_nKept >= g_nMaxSprites)
+        return nullptr;
+    ++m_nKept;
+    std::vector<SSprite>& sprites = m_sprites[strText];
+    sprites.push_back({lf, crText, crBk, 0, std::nullopt});
+    return &sprites.back();
 }
 
 std::optional<QImage> CTextSprites::Render(CTextDrawer& drawer, const CDC& dc, const std::string& strText,

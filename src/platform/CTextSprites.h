@@ -19,8 +19,9 @@ class CTextDrawer;
 class CTextSprites {
 public:
     // The cell's pixels as the drawer paints them in the context's font and colours, or nullptr when
-    // the text is better written directly: the first time it is asked for (most texts of a paint
-    // are written once), when the glyphs reach outside the box, so the result depends on what lies
+    // the text is better written directly: the first few times it is asked for (most texts of a
+    // paint are written once or twice, and making a cell costs about two writings), when the glyphs
+    // reach outside the box, so the result depends on what lies
     // beneath, or when enough different texts have been kept already.
     const QImage* Find(CTextDrawer& drawer, const CDC& dc, const std::string& strText, QImage::Format format);
 
@@ -29,7 +30,7 @@ private:
         LOGFONT lf;
         COLORREF crText;
         COLORREF crBk;
-        bool bRendered = false;
+        int nRequests = 0;
         std::optional<QImage> image; // once rendered: the cell, or nothing when it cannot be reused
     };
 

@@ -127,7 +127,7 @@ QImage StripedCanvas() {
 
 class RasterLabelTest : public testing::TestWithParam<SLabelCase> {};
 
-// Labels written over their own box are copied from a finished cell after the first one; the
+// Labels written over their own box again and again are copied from a finished cell; the
 // pixels must stay those of writing each label afresh, also where glyphs overhang the box or the
 // image's edge cuts the label.
 TEST_P(RasterLabelTest, RepeatedOpaqueLabelsMatchLabelsWrittenAfresh) {
@@ -162,12 +162,17 @@ LOGFONT LabelFont(int nHeight, const char* pszFace, bool bItalic = false) {
 
 INSTANTIATE_TEST_SUITE_P(
     Labels, RasterLabelTest,
-    testing::Values(SLabelCase{"EventMarks", "V", LabelFont(13, "Arial"), {{2, 2}, {20, 2}, {20, 30}}},
-                    SLabelCase{"Overlapping", "Vf", LabelFont(13, "Arial"), {{10, 10}, {14, 12}}},
-                    SLabelCase{"CutByTheEdges", "S", LabelFont(13, "Arial"), {{-4, 5}, {85, 40}, {40, -6}}},
-                    SLabelCase{
-                        "OverhangingItalic", "ff", LabelFont(40, "Times New Roman", true), {{5, 0}, {40, 4}}},
-                    SLabelCase{"Japanese", "詳細", LabelFont(16, "ＭＳ Ｐゴシック"), {{3, 3}, {3, 25}}}),
+    testing::Values(
+        SLabelCase{"EventMarks", "V", LabelFont(13, "Arial"), {{2, 2}, {20, 2}, {20, 30}, {40, 30}, {60, 2}}},
+        SLabelCase{"Overlapping", "Vf", LabelFont(13, "Arial"), {{10, 10}, {14, 12}, {18, 14}, {22, 16}}},
+        SLabelCase{
+            "CutByTheEdges", "S", LabelFont(13, "Arial"), {{30, 20}, {50, 20}, {-4, 5}, {85, 40}, {40, -6}}},
+        SLabelCase{"OverhangingItalic",
+                   "ff",
+                   LabelFont(40, "Times New Roman", true),
+                   {{5, 0}, {40, 4}, {20, 10}, {50, 12}}},
+        SLabelCase{
+            "Japanese", "詳細", LabelFont(16, "ＭＳ Ｐゴシック"), {{3, 3}, {3, 25}, {40, 3}, {40, 25}}}),
     TestCaseName());
 
 QImage DrawScene() {
