@@ -6,7 +6,6 @@
 #include "CBenchView.h"
 #include "CMferWriter.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -131,16 +130,3 @@ BENCHMARK(BM_DayLongSheet)
     ->Args({3, 500})
     ->Args({3, 1000})
     ->Unit(benchmark::kMillisecond);
-
-// Lead labels are text, and text needs a GUI application; the offscreen platform needs no display.
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -5,7 +5,6 @@
 #include "CBenchView.h"
 #include "CMferWriter.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -124,16 +123,3 @@ BENCHMARK(BM_BloodPressureDayLong)
     ->ArgsProduct({{0, 250, 500, 1000}, {0}})
     ->ArgNames({"permille", "smooth"})
     ->Unit(benchmark::kMillisecond);
-
-// Labels are text, and text needs a GUI application; the offscreen platform needs no display.
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -12,8 +12,6 @@
 
 #include "CMferWriter.h"
 
-#include <QGuiApplication>
-
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -124,12 +122,3 @@ void BM_DetailFirstPaint(benchmark::State& state) {
 BENCHMARK(BM_DetailFirstPaint)->Arg(0)->Arg(57'000)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
