@@ -74,9 +74,8 @@ CBloodPressureRecording::CBloodPressureRecording() {
     // A little longer than the recording, so the pressure wave does not stop short of its end.
     const CRhythm rhythm({kSeconds + 1.5, 78.0, 2.0, 20.0, 0.0, 0.0, kSeed});
     for (uint16_t wLead : g_anEcgLeads) {
-        CSignal ecg(kUsPerSecond / static_cast<double>(kEcgIntervalUs), kSeconds);
-        CEcgLeadModel::ForLead(wLead).AddBeats(ecg, rhythm.Beats());
-        ecg.AddNoise(random, 8.0);
+        const CSignal ecg = CEcgLeadModel::ForLead(wLead).Record(
+            kUsPerSecond / static_cast<double>(kEcgIntervalUs), kSeconds, rhythm.Beats(), random, 8.0);
         m_channels.Add(wLead, ecg.Quantise(kEcgMicrovoltsPerUnit));
     }
     m_channels.Add(kLeadArterialPressure, ArterialPressure(rhythm, random).Quantise(kMmHgPerUnit));

@@ -1,5 +1,6 @@
 #include "CEcgLeadModel.h"
 
+#include "CSampleRandom.h"
 #include "CSignal.h"
 #include "MferCodes.h"
 
@@ -100,4 +101,12 @@ void CEcgLeadModel::AddBeat(CSignal& signal, const SBeat& beat) const {
     AddWave(signal, beat.dTime, a.dR, timing.r);
     AddWave(signal, beat.dTime, a.dS, timing.s);
     AddWave(signal, beat.dTime, a.dT, timing.t, dStretch);
+}
+
+CSignal CEcgLeadModel::Record(double dRateHz, double dSeconds, const std::vector<SBeat>& aBeats,
+                              CSampleRandom& random, double dNoiseMicrovolts) const {
+    CSignal signal(dRateHz, dSeconds);
+    AddBeats(signal, aBeats);
+    signal.AddNoise(random, dNoiseMicrovolts);
+    return signal;
 }

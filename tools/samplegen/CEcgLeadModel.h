@@ -1,10 +1,11 @@
 #pragma once
 
 #include "CRhythm.h"
+#include "CSignal.h"
 
 #include <cstdint>
 
-class CSignal;
+class CSampleRandom;
 
 // Wave amplitudes of one lead in millivolts; a negative R is a QS complex.
 struct SWaveAmplitudes {
@@ -29,6 +30,9 @@ public:
     // Adds the beats to a signal held in microvolts.
     void AddBeats(CSignal& signal, const std::vector<SBeat>& aBeats) const;
     void AddBeat(CSignal& signal, const SBeat& beat) const;
+    // The beats alone on a new signal in microvolts, with white noise of the given size.
+    CSignal Record(double dRateHz, double dSeconds, const std::vector<SBeat>& aBeats, CSampleRandom& random,
+                   double dNoiseMicrovolts) const;
 
 private:
     SWaveAmplitudes m_normal;

@@ -127,9 +127,7 @@ CSignal ElectrodeSignal(const SElectrode& electrode, const CSignal& ecg, CSample
 CEegRecording::CEegRecording() {
     CSampleRandom random(kSeed);
     const CRhythm rhythm({kSeconds, 66.0, 3.0, 45.0, 0.0, 0.0, kSeed});
-    CSignal ecg(kRateHz, kSeconds);
-    CEcgLeadModel::ForLead(kLeadI).AddBeats(ecg, rhythm.Beats());
-    ecg.AddNoise(random, 8.0);
+    const CSignal ecg = CEcgLeadModel::ForLead(kLeadI).Record(kRateHz, kSeconds, rhythm.Beats(), random, 8.0);
     for (const SElectrode& electrode : g_aElectrodes) {
         m_channels.Add(kLeadEegElectrode | electrode.wCode,
                        ElectrodeSignal(electrode, ecg, random).Quantise(kMicrovoltsPerUnit));

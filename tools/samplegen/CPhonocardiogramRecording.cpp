@@ -67,9 +67,8 @@ CSignal HeartSounds(const SSoundBand& band, const std::vector<SBeat>& aBeats, CS
 CPhonocardiogramRecording::CPhonocardiogramRecording() {
     CSampleRandom random(kSeed);
     const CRhythm rhythm({kSeconds, 72.0, 0.0, 60.0, 0.0, 0.0, kSeed});
-    CSignal ecg(kRateHz, kSeconds);
-    CEcgLeadModel::ForLead(kLeadII).AddBeats(ecg, rhythm.Beats());
-    ecg.AddNoise(random, 6.0);
+    const CSignal ecg =
+        CEcgLeadModel::ForLead(kLeadII).Record(kRateHz, kSeconds, rhythm.Beats(), random, 6.0);
     m_channels.Add(kLeadII, ecg.Quantise(kMicrovoltsPerUnit));
     for (const SSoundBand& band : g_aBands) {
         m_channels.Add(band.wLead, HeartSounds(band, rhythm.Beats(), random).Quantise(1.0));

@@ -83,9 +83,8 @@ CPolygraphRecording::CPolygraphRecording() {
     CSampleRandom random(kSeed);
     const CRhythm rhythm({kSeconds + 1.5, 64.0, 4.0, 40.0, 0.0, 0.0, kSeed});
 
-    CSignal ecg(g_ecgFormat.nRateHz, kSeconds);
-    CEcgLeadModel::ForLead(kLeadCM5).AddBeats(ecg, rhythm.Beats());
-    ecg.AddNoise(random, 10.0);
+    const CSignal ecg =
+        CEcgLeadModel::ForLead(kLeadCM5).Record(g_ecgFormat.nRateHz, kSeconds, rhythm.Beats(), random, 10.0);
     Add(kLeadCM5, ecg, g_ecgFormat);
 
     CSignal volume = ChestVolume();
